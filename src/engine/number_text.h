@@ -1,0 +1,33 @@
+// Numbers to and from the texts users type and files hold.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "engine/real.h"
+
+namespace qora {
+
+// Removes every ',' (thousands separators) and reads the rest as a decimal number with a
+// point. Leading/trailing blanks are ignored; text that is not a number gives 0.
+Real StrToValue(std::string_view text);
+
+// Fixed-point text with exactly `decimals` digits after the point, right-aligned with
+// blanks to at least `width` characters. Rounds half away from zero on the decimal value
+// the user sees (see number_text.cpp for how binary ties such as 2.675 are decided).
+std::string ValueToStr(int width, int decimals, Real x);
+
+// x rounded to `decimals` places: ValueToStr(0, decimals, x) read back.
+Real RoundValue(int decimals, Real x);
+
+// Removes trailing '0's; if the text then ends with '.', appends one '0'.
+std::string TrimZeros(std::string text);
+
+// Removes every occurrence of one character.
+std::string DeleteChar(std::string text, char ch);
+
+// The part of a path up to and including its last separator ('\\' or '/'); empty when
+// there is none.
+std::string DirOf(std::string_view path);
+
+}  // namespace qora

@@ -1,0 +1,69 @@
+// Language texts: the message file of the active language (messages, font faces, name
+// tables, captions and hints by role) and the keyed sections of the other text files.
+// Files are read as UTF-8 when their bytes are valid UTF-8, else in the language's legacy
+// code page (EN/EU/QORAPUR windows-1252, THAI windows-874, CN GBK, JP Shift_JIS).
+#pragma once
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <array>
+
+namespace qora {
+
+// Folder of each language index 1..6.
+inline constexpr std::array<const char*, 6> LangFolders = {"EN", "EU", "CN", "JP", "THAI",
+                                                           "QORAPUR"};
+
+struct LanguageTexts {
+  std::array<QString, 73> msg;    // MsgText, index 0..72
+  std::array<QString, 23> fonts;  // LangFontNames, index 0..22
+  std::array<QString, 10> menuItemNames;
+  std::array<QString, 3> unitSystemNames;              // [system-1]
+  std::array<QString, 12> quantityNames;               // [code-1]
+  std::array<std::array<QString, 12>, 3> unitLabels;   // [system-1][code-1]
+  std::array<QString, 2> pipeTypeNames;
+  std::array<QString, 2> factorByNames;
+  std::array<QString, 7> shapeNames;  // 0-based
+  std::array<QString, 3> emissivityNames;
+  std::array<QString, 4> energySourceNames;
+  std::array<QString, 10> catalogueTitles;
+  std::array<QString, 10> appendixTitles;
+  std::array<QString, 18> conversionTitles;
+  std::array<QString, 3> tankShapeNames;
+  QString logoPictureName = QStringLiteral("QORALINE.WMF");
+  // Captions and hints by role "Form.Component", e.g. "QORAForm.ChillText",
+  // "ChillLocalDlg.haLabel", "ParamDlg.RHSheet"; windows apply them when they are built.
+  QHash<QString, QString> captions;
+  QHash<QString, QString> hints;
+  // Font face by role, as the message file assigns them (face 22, 8 or 10).
+  QHash<QString, QString> faces;
+
+  // 1-based accessors as the layouts name them; out of range gives an empty text.
+  QString MsgText(int i) const;
+  QString Font(int i) const;
+  QString UnitLabel(int system, int code) const;
+  QString QuantityName(int code) const;
+  QString UnitSystemName(int system) const;
+  // Caption of a role; the built-in layout text when the message file gave none.
+  QString caption(const QString& role) const;
+  QString hint(const QString& role) const;
+};
+
+// The built-in English texts (before any message file is read).
+LanguageTexts BuiltinLanguageTexts();
+
+// appDir/L/L-base, L the folder of langIndex (out-of-range index -> "EN").
+QString LanguageFilePath(const QString& appDir, int langIndex, const QString& base);
+
+// Reads the message file into texts; a missing file changes nothing (returns false).
+bool LoadLanguageTexts(LanguageTexts& texts, const QString& appDir, int langIndex);
+
+// The lines of the section `key` (a line equal to the key exactly, up to the next line
+// starting with '@' or the end of the file). Missing file or key: empty list.
+QStringList ReadSection(const QString& path, const QString& key, int langIndex);
+
+// Decodes file bytes: UTF-8 when valid, else the legacy code page of the language.
+QString DecodeLanguageBytes(const QByteArray& bytes, int langIndex);
+
+}  // namespace qora

@@ -1,0 +1,80 @@
+// The user's working state as the settings file QORA2000.ini holds it: every key's value
+// as the user left it (typed text stays text; list positions are integers counted from 0;
+// radio pairs and selectors as integers), with the program-wide selectors as typed
+// accessors. Section and key names are compared without regard to case.
+#pragma once
+
+#include <QString>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/calc_context.h"
+
+namespace qora {
+
+// Section names as they appear in the file.
+inline constexpr const char* kSecMain = "QORA2000";
+inline constexpr const char* kSecParams = "PARAMETERS";
+inline constexpr const char* kSecChilled = "CHILLED-WATER";
+inline constexpr const char* kSecHot = "HOT-WATER";
+inline constexpr const char* kSecDuct = "DUCT";
+inline constexpr const char* kSecStorage = "STORAGE";
+inline constexpr const char* kSecOperating = "OPERATING";
+inline constexpr const char* kSecRValue = "Rvalue";
+
+enum class KeyKind { Int, Text };
+
+struct SettingKey {
+  const char* section;
+  const char* key;
+  KeyKind kind;
+  const char* defaultValue;  // UTF-8 text; an Int key's default as decimal text
+};
+
+// The 122 keys of the eight sections, in file order.
+const std::vector<SettingKey>& SettingKeys();
+// The key definition, matched without regard to case; nullptr when unknown.
+const SettingKey* FindSettingKey(std::string_view section, std::string_view key);
+
+class Settings {
+ public:
+  Settings();  // every key at its default
+
+  // Value of a key (unknown keys give an empty text / 0).
+  QString text(std::string_view section, std::string_view key) const;
+  int integer(std::string_view section, std::string_view key) const;
+  void setText(std::string_view section, std::string_view key, const QString& value);
+  void setInteger(std::string_view section, std::string_view key, int value);
+
+  // Program-wide selectors. Out-of-range stored values read as the default
+  // (Units 1..3 -> 1, Language 1..6 -> 1, PipeSizes 1..2 -> 2).
+  int unitSystem() const;
+  void setUnitSystem(int u);
+  int langIndex() const;
+  int pipeType() const;
+  int factorBy() const;  // 1 typed-in ha, 2 calculated (saved to the file as 1)
+  void setFactorBy(int f);
+  int surfaceShape() const;
+  int emissivityChoice() const;
+  int energySource() const;
+
+  // The engine's view of the current settings (texts passed as typed).
+  CalcContext calcContext() const;
+
+ private:
+  std::map<std::string, QString> values_;  // "SECTION\nkey" in upper case -> value
+};
+
+// Reads every key from the file; missing keys, a missing file and invalid integers give
+// the defaults. Returns false when the file could not be read (all defaults then).
+bool LoadSettings(Settings& settings, const QString& iniPath);
+// Writes every key in file order, keeping other sections, keys, comments and lines of an
+// existing file in place. FactorBy is always written as 1. Atomic: on failure the old file
+// stays whole and false is returned (callers stay silent).
+bool SaveSettings(const Settings& settings, const QString& iniPath);
+// The early read of [QORA2000] Language alone (default 1; out of range -> 1).
+int ReadLanguageIndex(const QString& iniPath);
+
+}  // namespace qora

@@ -1,0 +1,73 @@
+// The drawing functions of every chart, page and table: the same rules on a screen
+// picture (Pic..., pixels) and on a printed page (Prn..., millimetres). Alignment codes:
+// horizontal 0 left, 1 centre, 2 right; vertical 0 top, 1 middle, 2 bottom; any other
+// code behaves as 0.
+#pragma once
+
+#include <QString>
+
+#include "toolkit/canvas.h"
+
+namespace qora {
+
+// --- screen pictures (pixels) ---
+// Brush and pen set to the colour, pen width 1, the whole picture filled.
+void ClearPicture(Canvas& pic, Colour colour);
+void SetPicFont(Canvas& pic, const QString& name, double size, unsigned style, Colour colour);
+void SetPicFontDefaultCharset(Canvas& pic, const QString& name, double size, unsigned style,
+                              Colour colour);
+void SetPicBrush(Canvas& pic, Colour colour, BrushStyle style);
+void SetPicPen(Canvas& pic, Colour colour, PenStyle style, double width);
+// Sets the pen colour (keeping width and style) and draws the line.
+void PicLine(Canvas& pic, double x1, double y1, double x2, double y2, Colour colour);
+// Sets the pen colour and draws a rectangle filled with the current brush.
+void PicRect(Canvas& pic, double x1, double y1, double x2, double y2, Colour penColour);
+// Filled circle: rounded rectangle (x-r, y-r)-(x+r, y+r), corner diameters 2r.
+void PicMarker(Canvas& pic, double x, double y, double r);
+// Shifts the anchor by half or all of the measured text width/height, then writes.
+void PicText(Canvas& pic, int hAlign, int vAlign, const QString& text, double x, double y);
+// Text with inline codes \B \S \U \D \G (big, small, up, down, grey shadow).
+void PicRichText(Canvas& pic, double x, double y, const QString& text);
+void PicDrawPicture(Canvas& pic, double x1, double y1, double x2, double y2, const Picture& p);
+
+// Banded table frames. Body row (or column) k = 1.. takes band colour (k-1) mod bandCount
+// of the cycle white, yellow, silver, aqua, lime.
+struct TableFrame {
+  double x = 0, y = 0;            // top-left corner
+  double colWidth = 0;            // width of one column (Cols: height of one band)
+  int cols = 0;                   // number of columns (Cols: number of bands)
+  int subCols = 1;                // sub-columns per column
+  double subColWidth = 0;         // width of one sub-column
+  double rowHeight = 0;           // height of one row (Cols: width of one row)
+  int headerRows = 1;             // rows of the header block
+  int bodyRows = 0;               // rows below the header
+  int bandCount = 1;              // 1..5 band colours to cycle
+  Colour fillColour = kWhite;     // header block
+  Colour lineColour = kBlack;
+  double frameLineWidth = 1;      // frame and column lines
+  double subLineWidth = 1;        // sub-column lines
+  double labelWidth1 = 0, labelWidth2 = 0;  // Cols only: label column = sum of both
+};
+void PicTableFrameRows(Canvas& pic, const TableFrame& t);
+void PicTableFrameCols(Canvas& pic, const TableFrame& t);
+
+// --- printed pages (millimetres of the logical page) ---
+// The printer resolution of the current job; set by CalibratePrinter.
+int CalibratePrinter(double measuredHeightOfO);  // returns PrinterDpi for a measured height
+int MmToDots(int dpi, double mm);                // round(dpi·mm/25.4)
+double DotsToMm(int dpi, int dots);
+
+void SetPrnFont(Canvas& page, const QString& name, double size, Colour colour, unsigned style);
+void SetPrnFontDefaultCharset(Canvas& page, const QString& name, double size, Colour colour,
+                              unsigned style);
+void SetPrnBrush(Canvas& page, Colour colour, BrushStyle style);
+void SetPrnPen(Canvas& page, Colour colour, PenStyle style, double widthMm);
+void PrnLine(Canvas& page, double x1, double y1, double x2, double y2);
+void PrnRect(Canvas& page, double x1, double y1, double x2, double y2);
+void PrnMarker(Canvas& page, double x, double y, double r);
+void PrnText(Canvas& page, int hAlign, int vAlign, const QString& text, double x, double y);
+void PrnDrawPicture(Canvas& page, const Picture& p, double x1, double y1, double x2, double y2);
+void PrnTableFrameRows(Canvas& page, const TableFrame& t);
+void PrnTableFrameCols(Canvas& page, const TableFrame& t);
+
+}  // namespace qora
