@@ -1,0 +1,58 @@
+// The values of the last drawn chart ("the last chart"): what an analysis' compute
+// returns, what the read-out point, the printouts and the table preview read. Owned by the
+// screen that drew last; never a global.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "engine/real.h"
+
+namespace qora {
+
+// The sixteen analyses of the two line screens, in the order of their selector buttons.
+enum class AnalysisId {
+  ChilledKConst, ChilledRHConst, ChilledTsurf, ChilledTline, ChilledTtime, ChilledEnergy,
+  ChilledEnergyCost, ChilledOverall,
+  HotKConst, HotTConst, HotTsurf, HotTline, HotTtime, HotHeatLoss, HotHeatLossCost,
+  HotOverall,
+};
+
+struct AxisRange {
+  Real lo = 0, hi = 0, step = 0;  // the limits used to draw and the tick step
+};
+
+struct ChartData {
+  AnalysisId analysis = AnalysisId::ChilledKConst;
+  int unitSystem = 1;
+
+  // Multi-curve charts: [curve list position 1..10 at index 0..9][pipe-size position 1..40
+  // at 0..39]; zero outside the selected ranges. The overall-cost charts keep their
+  // condensation (chilled) or surface-temperature (hot) marks in column 1 (index 0).
+  std::array<std::array<Real, 40>, 10> chartResults{};
+  int sizeFrom = 0, sizeTo = 0;    // 1-based positions of the pipe-size range (0: none)
+  int curveFrom = 0, curveTo = 0;  // 1-based positions of the curve range (0: none)
+
+  // Single-curve charts: 41 points, index 0 the start.
+  std::array<Real, 41> curveX{}, curveY{}, curveE{};
+  Real chartDewPoint = 0;
+
+  // Overall-cost charts: the fifteen stocked thicknesses.
+  std::array<Real, 15> stockEnergyCost{}, stockInsulationCost{}, stockTotalCost{};
+  std::string economicThicknessName;  // UTF-8
+
+  AxisRange xAxis, yAxis;
+};
+
+// Pixel positions of the plotted points of the last drawn chart, relative to the axes box
+// (x from its left edge, y upward from its bottom edge), for the read-out point.
+struct PixelTables {
+  std::array<int, 40> columnX{};                    // multi-curve: x of each size
+  std::array<std::array<int, 40>, 10> cellY{};      // multi-curve: y of each result
+  std::array<int, 41> pointX{}, pointY{};           // single-curve points
+  // Overall cost: x of each stocked thickness and y of the three series; 10000 or more
+  // marks a point outside the box (not visited by the read-out).
+  std::array<int, 15> stockX{}, stockEnergyY{}, stockInsulationY{}, stockTotalY{};
+};
+
+}  // namespace qora
