@@ -1,0 +1,10 @@
+#include "analyses/chilled/chilled_analyses.h"
+
+namespace qora {
+
+const std::vector<AnalysisDef>& ChilledAnalyses() {
+  static const std::vector<AnalysisDef> list = {};
+  return list;
+}
+
+}  // namespace qora
