@@ -1,0 +1,8 @@
+// The two line screens: chilled water and hot water.
+#pragma once
+
+namespace qora {
+
+enum class LineKind { Chilled, Hot };
+
+}  // namespace qora
