@@ -1,12 +1,18 @@
 // Numbers to and from the texts users type and files hold.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "engine/real.h"
 
 namespace qora {
+
+// The plain decimal conversion: optional blanks, an optional sign, digits with an optional
+// point and exponent, optional blanks. std::nullopt for anything else (also "12abc", "inf",
+// hexadecimal, an empty text or a number too large to hold).
+std::optional<Real> ParseDecimal(std::string_view text);
 
 // Removes every ',' (thousands separators) and reads the rest as a decimal number with a
 // point. Leading/trailing blanks are ignored; text that is not a number gives 0.
