@@ -1,0 +1,188 @@
+#include "charts/chart_drawers.h"
+
+#include "engine/standard_thickness.h"
+#include "engine/units.h"
+#include "model/language.h"
+#include "toolkit/canvas.h"
+#include "toolkit/colour.h"
+#include "toolkit/draw.h"
+
+namespace qora {
+
+ChartKind KindOf(AnalysisId id) {
+  switch (id) {
+    case AnalysisId::ChilledKConst:
+    case AnalysisId::ChilledRHConst:
+    case AnalysisId::HotKConst:
+    case AnalysisId::HotTConst:
+      return ChartKind::Grid;
+    case AnalysisId::ChilledOverall:
+    case AnalysisId::HotOverall:
+      return ChartKind::Overall;
+    default:
+      return ChartKind::Curve;
+  }
+}
+
+int AxesModeOf(AnalysisId id) {
+  return KindOf(id) == ChartKind::Grid ? 1 : 2;
+}
+
+Real StockThickness(int unitSystem, int n) {
+  return ConvertUnits(kQThickness, kSI, unitSystem, InsulThicknessMM[n]);
+}
+
+PixelTables DrawGridChart(Canvas& c, const ChartLayout& l, const LanguageTexts& lang,
+                          const ChartData& d, const GridChartSpec& spec) {
+  PixelTables px;
+  const AxesRect box = *AxesBox(l, 1);
+  const int fs = l.ChartFontSize;
+  DrawPipeSizeAxis(c, box, fs, lang, d.sizeFrom, d.sizeTo, spec.sizeNames);
+  DrawValueAxisY(c, box, fs, lang, d.yAxis, spec.yDecimals, true);
+  DrawUnitTitle(c, box, fs, lang, spec.yUnit, UnitTitleYGrid(box, fs, d.yAxis));
+  DrawAxesOutline(c, box);
+  DrawLegendHeading(c, l, box, lang, spec.legendHeading);
+
+  for (int j = d.sizeFrom; j <= d.sizeTo && j >= 1 && j <= 40; ++j) {
+    px.columnX[j - 1] = SizeColumnX(j, d.sizeFrom, d.sizeTo, box.width());
+  }
+  // The last curve first, so the first one of the range lies on top.
+  for (int r = d.curveTo; r >= d.curveFrom && r >= 1; --r) {
+    if (r > 10) continue;
+    std::vector<PixelPoint> points;
+    for (int j = d.sizeFrom; j <= d.sizeTo && j >= 1 && j <= 40; ++j) {
+      const int dy = GridPixelY(d.chartResults[r - 1][j - 1] - d.yAxis.lo, d.yAxis.hi - d.yAxis.lo,
+                                box.height());
+      px.cellY[r - 1][j - 1] = dy;
+      points.push_back({box.x0 + px.columnX[j - 1], box.y1 - dy});
+    }
+    if (points.empty()) continue;
+    DrawCurve(c, points);
+    DrawLegendEntry(c, l, box, lang, spec.direction, r, points.back(), spec.curveLabels[r - 1]);
+    DrawMarkers(c, points, fs, PaletteColor(r));
+  }
+  return px;
+}
+
+namespace {
+
+void DrawCurveAxes(Canvas& c, const AxesRect& box, int fs, const LanguageTexts& lang,
+                   const ChartData& d, int xDecimals, int yDecimals, const QString& yUnit) {
+  DrawValueAxisX(c, box, fs, lang, d.xAxis, xDecimals);
+  DrawValueAxisY(c, box, fs, lang, d.yAxis, yDecimals, false);
+  DrawUnitTitle(c, box, fs, lang, yUnit, UnitTitleYCurve(box, fs));
+  DrawAxesOutline(c, box);
+}
+
+}  // namespace
+
+PixelTables DrawCurveChart(Canvas& c, const ChartLayout& l, const LanguageTexts& lang,
+                           const ChartData& d, const CurveChartSpec& spec) {
+  PixelTables px;
+  const AxesRect box = *AxesBox(l, 2);
+  const int fs = l.ChartFontSize;
+  DrawCurveAxes(c, box, fs, lang, d, spec.xDecimals, spec.yDecimals, spec.yUnit);
+
+  const int xLabel = HeadingLayout(l).xCentre;
+  for (const ReferenceLine& ref : spec.references) {
+    const int y = box.y1 - ScalePixel(ref.value, d.yAxis.lo, d.yAxis.hi, box.height());
+    DrawReferenceLine(c, box, fs, lang, y, xLabel, ref.label, ref.side);
+  }
+
+  const auto& values = spec.plotE ? d.curveE : d.curveY;
+  std::vector<PixelPoint> points;
+  for (int i = 0; i < 41; ++i) {
+    px.pointX[i] = ScalePixel(d.curveX[i], d.xAxis.lo, d.xAxis.hi, box.width());
+    px.pointY[i] = ScalePixel(values[i], d.yAxis.lo, d.yAxis.hi, box.height());
+    points.push_back({box.x0 + px.pointX[i], box.y1 - px.pointY[i]});
+  }
+  DrawCurve(c, points);
+  DrawMarkers(c, points, fs, kAqua);
+  return px;
+}
+
+namespace {
+
+bool Inside(int dx, int dy, const AxesRect& box) {
+  return dx >= 0 && dx <= box.width() && dy >= 0 && dy <= box.height();
+}
+
+// One stocked series: segments between consecutive points inside the box, the label at the
+// last point inside, markers at the points inside.
+void DrawStockSeries(Canvas& c, const AxesRect& box, int fs, const LanguageTexts& lang,
+                     const std::array<int, 15>& xs, const std::array<int, 15>& ys,
+                     Colour lineColour, Colour markerBrush, Colour markerPen,
+                     const QString& label) {
+  std::vector<PixelPoint> inside;
+  SetPicPen(c, lineColour, PenStyle::Solid, 2);
+  for (int n = 0; n < 15; ++n) {
+    if (xs[n] >= kOutsideBox || ys[n] >= kOutsideBox) continue;
+    const PixelPoint p{box.x0 + xs[n], box.y1 - ys[n]};
+    if (n > 0 && xs[n - 1] < kOutsideBox && ys[n - 1] < kOutsideBox) {
+      PicLine(c, box.x0 + xs[n - 1], box.y1 - ys[n - 1], p.x, p.y, lineColour);
+    }
+    inside.push_back(p);
+  }
+  if (!label.isEmpty() && !inside.empty()) {
+    SetChartFont(c, lang, 2, fs, lineColour);
+    SetPicBrush(c, kWhite, BrushStyle::Clear);
+    PicText(c, 0, 1, label, inside.back().x, inside.back().y);
+  }
+  DrawMarkers(c, inside, fs, markerBrush, markerPen);
+}
+
+}  // namespace
+
+PixelTables DrawOverallChart(Canvas& c, const ChartLayout& l, const LanguageTexts& lang,
+                             const ChartData& d, const OverallChartSpec& spec) {
+  PixelTables px;
+  const AxesRect box = *AxesBox(l, 2);
+  const int fs = l.ChartFontSize;
+  DrawCurveAxes(c, box, fs, lang, d, spec.xDecimals, spec.yDecimals, spec.yUnit);
+
+  for (int r = 1; r <= 10; ++r) {
+    const Real t = d.chartResults[r - 1][0];
+    if (spec.markLabels[r - 1].isEmpty() || !(t > d.xAxis.lo) || !(t < d.xAxis.hi)) continue;
+    const int x = box.x0 + ScalePixel(t, d.xAxis.lo, d.xAxis.hi, box.width());
+    DrawThicknessMark(c, box, fs, lang, x, r, spec.markLabels[r - 1]);
+  }
+
+  std::vector<PixelPoint> curve;
+  for (int i = 0; i < 41; ++i) {
+    px.pointX[i] = ScalePixel(d.curveX[i], d.xAxis.lo, d.xAxis.hi, box.width());
+    px.pointY[i] = ScalePixel(d.curveE[i], d.yAxis.lo, d.yAxis.hi, box.height());
+    curve.push_back({box.x0 + px.pointX[i], box.y1 - px.pointY[i]});
+  }
+  DrawCurve(c, curve);
+
+  auto stockY = [&](Real v, int x) {
+    const int y = ScalePixel(v, d.yAxis.lo, d.yAxis.hi, box.height());
+    return Inside(x, y, box) ? y : kOutsideBox;
+  };
+  for (int n = 0; n < 15; ++n) {
+    const int x = ScalePixel(StockThickness(d.unitSystem, n), d.xAxis.lo, d.xAxis.hi, box.width());
+    const bool xInside = x >= 0 && x <= box.width();
+    px.stockX[n] = xInside ? x : kOutsideBox;
+    px.stockEnergyY[n] = xInside ? stockY(d.stockEnergyCost[n], x) : kOutsideBox;
+    px.stockInsulationY[n] = xInside ? stockY(d.stockInsulationCost[n], x) : kOutsideBox;
+    px.stockTotalY[n] = xInside ? stockY(d.stockTotalCost[n], x) : kOutsideBox;
+  }
+  std::vector<PixelPoint> energyMarks;
+  for (int n = 0; n < 15; ++n) {
+    if (px.stockX[n] < kOutsideBox && px.stockEnergyY[n] < kOutsideBox) {
+      energyMarks.push_back({box.x0 + px.stockX[n], box.y1 - px.stockEnergyY[n]});
+    }
+  }
+  DrawMarkers(c, energyMarks, fs, kAqua);
+  DrawStockSeries(c, box, fs, lang, px.stockX, px.stockInsulationY, kRed, kYellow, kRed,
+                  spec.insulationLabel);
+  DrawStockSeries(c, box, fs, lang, px.stockX, px.stockTotalY, kBlack, kWhite, kBlack,
+                  spec.totalLabel);
+
+  SetChartFont(c, lang, 2, fs, kBlue);
+  SetPicBrush(c, kWhite, BrushStyle::Clear);
+  PicText(c, 0, 0, spec.resultText, box.x0 + box.width() / 2, box.y0 + fs);
+  return px;
+}
+
+}  // namespace qora
