@@ -12,8 +12,8 @@ namespace qora {
 struct LanguageTexts;
 
 struct InsulTables {
-  std::array<std::array<std::array<QString, 12>, 2>, 3> sheet;  // [unit-1][col-1][row-1]
-  std::array<std::array<std::array<QString, 40>, 2>, 3> tube;   // [unit-1][col-1][row-1]
+  std::array<std::array<std::array<QString, 12>, 2>, 3> sheet;           // [unit-1][col-1][row-1]
+  std::array<std::array<std::array<QString, 40>, 2>, 3> tube;            // [unit-1][col-1][row-1]
   std::array<std::array<std::array<QString, 40>, 12>, 3> tubeThickness;  // [unit-1][r-1][c-1]
 };
 bool ReadInsulFile(InsulTables& t, const QString& path);

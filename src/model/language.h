@@ -12,16 +12,16 @@
 namespace qora {
 
 // Folder of each language index 1..6.
-inline constexpr std::array<const char*, 6> LangFolders = {"EN", "EU", "CN", "JP", "THAI",
-                                                           "QORAPUR"};
+inline constexpr std::array<const char*, 6> LangFolders = {"EN", "EU",   "CN",
+                                                           "JP", "THAI", "QORAPUR"};
 
 struct LanguageTexts {
   std::array<QString, 73> msg;    // MsgText, index 0..72
   std::array<QString, 23> fonts;  // LangFontNames, index 0..22
   std::array<QString, 10> menuItemNames;
-  std::array<QString, 3> unitSystemNames;              // [system-1]
-  std::array<QString, 12> quantityNames;               // [code-1]
-  std::array<std::array<QString, 12>, 3> unitLabels;   // [system-1][code-1]
+  std::array<QString, 3> unitSystemNames;             // [system-1]
+  std::array<QString, 12> quantityNames;              // [code-1]
+  std::array<std::array<QString, 12>, 3> unitLabels;  // [system-1][code-1]
   std::array<QString, 2> pipeTypeNames;
   std::array<QString, 2> factorByNames;
   std::array<QString, 7> shapeNames;  // 0-based
@@ -36,8 +36,16 @@ struct LanguageTexts {
   // "ChillLocalDlg.haLabel", "ParamDlg.RHSheet"; windows apply them when they are built.
   QHash<QString, QString> captions;
   QHash<QString, QString> hints;
-  // Font face by role, as the message file assigns them (face 22, 8 or 10).
+  // Font face by role, as the message file assigns them (face 22, 8 or 10). A form's
+  // window caption has the role of the form alone ("ChillLocalDlg") and its face is the
+  // face of the whole form. Roles without a face keep the window's own font.
   QHash<QString, QString> faces;
+  // The face of every control that shows a unit, including each "...UnitLabel" of the
+  // chilled-water and hot-water panels (face 10 for EN, EU and QORAPUR, else face 22).
+  QString unitLabelFace;
+  // The two items of the parameters dialog's pipe-type list (the insulation-cost tabs).
+  QStringList selPipeComboItems = {QStringLiteral("Iron Pipe (IPS)"),
+                                   QStringLiteral("Copper Pipe")};
 
   // 1-based accessors as the layouts name them; out of range gives an empty text.
   QString MsgText(int i) const;
@@ -52,11 +60,27 @@ struct LanguageTexts {
 
 // The built-in English texts (before any message file is read).
 LanguageTexts BuiltinLanguageTexts();
+// The English caption or hint of a role when no message file gave one (empty for a role
+// the message file does not name).
+QString BuiltinCaption(const QString& role);
+QString BuiltinHint(const QString& role);
 
+// The folder name of langIndex (out-of-range index -> "EN").
+QString LanguageFolder(int langIndex);
 // appDir/L/L-base, L the folder of langIndex (out-of-range index -> "EN").
 QString LanguageFilePath(const QString& appDir, int langIndex, const QString& base);
 
+// The decoded lines of a language file, without line ends; `opened` tells whether the
+// file could be read.
+QStringList ReadLanguageLines(const QString& path, int langIndex, bool* opened);
+
+// The 369 lines of a message file's fixed part as these texts would be read back
+// (lines the reader ignores are empty).
+QStringList MessageFileFixedPart(const LanguageTexts& texts);
+
 // Reads the message file into texts; a missing file changes nothing (returns false).
+// Lines beyond the 73 messages and 23 faces are dropped; fixed-part lines past the end of
+// a short file leave the built-in texts in place.
 bool LoadLanguageTexts(LanguageTexts& texts, const QString& appDir, int langIndex);
 
 // The lines of the section `key` (a line equal to the key exactly, up to the next line

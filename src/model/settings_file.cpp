@@ -1,0 +1,109 @@
+// QORA2000.ini through SimpleIni: names compared without case, and a save that keeps
+// every other section, key and comment of the file where it was.
+#define SI_NO_CONVERSION
+#define SI_IMPLEMENTATION
+#include <SimpleIni.h>
+
+#include "model/language.h"
+#include "model/settings.h"
+#include "model/text_file.h"
+
+#include <QFileInfo>
+
+namespace qora {
+
+namespace {
+
+// Parses the file's bytes; false when the file exists but cannot be read as a file (a
+// directory, no permission), so that a save never replaces what it could not read.
+bool LoadIni(CSimpleIniA& ini, const QString& iniPath, bool* existed) {
+  ini.SetUnicode(true);
+  ini.SetMultiKey(false);
+  ini.SetMultiLine(false);
+  ini.SetSpaces(false);
+  ini.SetAllowKeyOnly(true);  // a line without '=' is kept as it is
+  const QFileInfo info(iniPath);
+  *existed = info.exists();
+  if (!*existed) return true;
+  QByteArray bytes;
+  if (!ReadFileBytes(iniPath, bytes)) return false;
+  return ini.LoadData(bytes.constData(), static_cast<size_t>(bytes.size())) >= 0;
+}
+
+bool ParseInt(const QString& text, int* value) {
+  bool ok = false;
+  const int v = text.trimmed().toInt(&ok);
+  if (ok) *value = v;
+  return ok;
+}
+
+// Text values of files written by older editions are in the language's 8-bit code
+// page; ours are UTF-8.
+QString ValueText(const char* raw, int langIndex) {
+  return DecodeLanguageBytes(QByteArray(raw), langIndex);
+}
+
+}  // namespace
+
+bool LoadSettings(Settings& settings, const QString& iniPath) {
+  settings = Settings();
+  CSimpleIniA ini;
+  bool existed = false;
+  if (!LoadIni(ini, iniPath, &existed) || !existed) return false;
+
+  int lang = 1;
+  if (const char* raw = ini.GetValue(kSecMain, "Language")) ParseInt(raw, &lang);
+
+  for (const SettingKey& k : SettingKeys()) {
+    const char* raw = ini.GetValue(k.section, k.key);
+    if (!raw) continue;
+    if (k.kind == KeyKind::Int) {
+      int v = 0;
+      if (ParseInt(QString::fromLatin1(raw), &v)) settings.setInteger(k.section, k.key, v);
+    } else {
+      settings.setText(k.section, k.key, ValueText(raw, lang));
+    }
+  }
+  return true;
+}
+
+bool SaveSettings(const Settings& settings, const QString& iniPath) {
+  CSimpleIniA ini;
+  bool existed = false;
+  if (!LoadIni(ini, iniPath, &existed)) return false;
+
+  for (const SettingKey& k : SettingKeys()) {
+    QString value;
+    if (k.kind == KeyKind::Int) {
+      int v = settings.integer(k.section, k.key);
+      if (FindSettingKey(kSecParams, "FactorBy") == &k) {
+        v = 1;  // every run starts with the typed-in surface coefficient
+      } else if (FindSettingKey(kSecStorage, "k_CHILL") == &k) {
+        v = v == 1 ? 1 : 0;  // the chilled-water radio button, else the hot-water one
+      } else if (FindSettingKey(kSecRValue, "Select") == &k) {
+        v = v == 0 ? 0 : 1;  // the mean-temperature radio button, else the k one
+      }
+      value = QString::number(v);
+    } else {
+      value = OneLine(settings.text(k.section, k.key));
+    }
+    if (ini.SetValue(k.section, k.key, value.toUtf8().constData()) < 0) return false;
+  }
+
+  std::string out;
+  if (ini.Save(out, false) < 0) return false;
+  return WriteFileAtomically(iniPath, QByteArray::fromStdString(out));
+}
+
+int ReadLanguageIndex(const QString& iniPath) {
+  CSimpleIniA ini;
+  bool existed = false;
+  if (!LoadIni(ini, iniPath, &existed) || !existed) return 1;
+  int lang = 1;
+  if (const char* raw = ini.GetValue(kSecMain, "Language")) {
+    if (!ParseInt(QString::fromLatin1(raw), &lang)) lang = 1;
+  }
+  return lang >= 1 && lang <= 6 ? lang : 1;
+}
+
+}  // namespace qora

@@ -1,0 +1,165 @@
+#include "model/settings.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+
+#include "test_support.h"
+
+namespace qora {
+namespace {
+
+using test::TempHome;
+
+QString Ini(const TempHome& home) {
+  return home.path() + "/QORA2000.ini";
+}
+
+TEST(Settings, EveryKeyOfTheEightSectionsIsKnownOnce) {
+  EXPECT_EQ(SettingKeys().size(), 122u);
+  for (const SettingKey& k : SettingKeys()) {
+    EXPECT_EQ(FindSettingKey(k.section, k.key), &k) << k.section << " " << k.key;
+  }
+}
+
+TEST(Settings, FirstStartWithoutFileGivesTheDefaults) {
+  TempHome home;
+  Settings s;
+  s.setText(kSecChilled, "Tdb", "99");
+  EXPECT_FALSE(LoadSettings(s, Ini(home)));
+  EXPECT_EQ(s.unitSystem(), 1);
+  EXPECT_EQ(s.langIndex(), 1);
+  EXPECT_EQ(s.pipeType(), 2);
+  EXPECT_EQ(s.emissivityChoice(), 0);
+  EXPECT_EQ(s.text(kSecChilled, "Tdb"), "25.0");
+  EXPECT_EQ(s.text(kSecChilled, "Top"), "10.0");
+  EXPECT_EQ(s.text(kSecHot, "Top"), "75.0");
+  EXPECT_EQ(s.text(kSecParams, "currency"), QString::fromUtf8("\u0E3F"));
+  EXPECT_EQ(s.integer(kSecRValue, "IDTo"), 4);
+}
+
+TEST(Settings, NamesAreComparedWithoutCaseAndTextIsKeptAsTyped) {
+  TempHome home;
+  home.writeFile("QORA2000.ini",
+                 "[qora2000]\nunits=2\n[Chilled-Water]\nTDB=abc\nk_const_ppszto=17\n");
+  Settings s;
+  ASSERT_TRUE(LoadSettings(s, Ini(home)));
+  EXPECT_EQ(s.unitSystem(), 2);
+  EXPECT_EQ(s.text(kSecChilled, "Tdb"), "abc");
+  // A list position names no check: it is kept as the user's file has it.
+  EXPECT_EQ(s.integer(kSecChilled, "k_Const_PpSzTo"), 17);
+}
+
+struct IntCase {
+  const char* section;
+  const char* key;
+  const char* stored;
+  int expected;  // through the typed selector or the integer accessor
+};
+
+TEST(Settings, InvalidIntegersAndOutOfRangeSelectorsFallBackToDefaults) {
+  const IntCase cases[] = {
+      {"QORA2000", "Units", "4", 1},
+      {"QORA2000", "Units", "0", 1},
+      {"QORA2000", "Units", "3", 3},
+      {"QORA2000", "Language", "7", 1},
+      {"QORA2000", "Language", "6", 6},
+      {"PARAMETERS", "PipeSizes", "0", 2},
+      {"PARAMETERS", "PipeSizes", "1", 1},
+      {"PARAMETERS", "Shape", "9", 0},
+      {"CHILLED-WATER", "TtimeHr", "x12", 12},
+      {"CHILLED-WATER", "TtimeHr", "", 12},
+      {"CHILLED-WATER", "TtimeHr", "99999999999", 12},
+      {"CHILLED-WATER", "TtimeHr", " 7 ", 7},
+  };
+  for (const IntCase& c : cases) {
+    TempHome home;
+    home.writeFile("QORA2000.ini",
+                   QByteArray("[") + c.section + "]\n" + c.key + "=" + c.stored + "\n");
+    Settings s;
+    LoadSettings(s, Ini(home));
+    int got = s.integer(c.section, c.key);
+    if (std::string_view(c.key) == "Units") got = s.unitSystem();
+    if (std::string_view(c.key) == "Language") got = s.langIndex();
+    if (std::string_view(c.key) == "PipeSizes") got = s.pipeType();
+    if (std::string_view(c.key) == "Shape") got = s.surfaceShape();
+    EXPECT_EQ(got, c.expected) << c.key << "=" << c.stored;
+  }
+}
+
+TEST(Settings, EarlyLanguageReadAloneAndInRange) {
+  TempHome home;
+  EXPECT_EQ(ReadLanguageIndex(Ini(home)), 1);
+  home.writeFile("QORA2000.ini", "[QORA2000]\nLanguage=5\n");
+  EXPECT_EQ(ReadLanguageIndex(Ini(home)), 5);
+  home.writeFile("QORA2000.ini", "[QORA2000]\nLanguage=12\n");
+  EXPECT_EQ(ReadLanguageIndex(Ini(home)), 1);
+}
+
+TEST(Settings, SavedRadioPairsAndFactorByFollowTheirRules) {
+  TempHome home;
+  home.writeFile("QORA2000.ini", "[STORAGE]\nk_CHILL=2\n[Rvalue]\nSelect=5\n");
+  Settings s;
+  ASSERT_TRUE(LoadSettings(s, Ini(home)));
+  s.setFactorBy(2);
+  EXPECT_EQ(s.factorBy(), 2);
+  EXPECT_EQ(s.calcContext().factorBy, 2);
+  ASSERT_TRUE(SaveSettings(s, Ini(home)));
+  const QByteArray file = home.readFile("QORA2000.ini");
+  EXPECT_TRUE(file.contains("\nk_CHILL=0\n")) << file.constData();  // hot water
+  EXPECT_TRUE(file.contains("\nSelect=1\n"));                       // k radio button
+  EXPECT_TRUE(file.contains("\nFactorBy=1\n"));
+
+  Settings again;
+  ASSERT_TRUE(LoadSettings(again, Ini(home)));
+  EXPECT_EQ(again.factorBy(), 1);
+  EXPECT_NE(again.integer(kSecStorage, "k_CHILL"), 1);
+}
+
+TEST(Settings, SaveKeepsOtherLinesInPlaceAndRoundTripsEveryValue) {
+  TempHome home;
+  home.writeFile("QORA2000.ini",
+                 "; kept comment\n[Extra]\nfoo=bar\n[qora2000]\nunits=3\nmine=1\n"
+                 "[DUCT]\n; duct note\nTdb=30\n");
+  Settings s;
+  ASSERT_TRUE(LoadSettings(s, Ini(home)));
+  s.setText(kSecHot, "Tlen_Length", QString::fromUtf8("1,200 \u0E3F"));
+  s.setText(kSecParams, "currency", "$");
+  ASSERT_TRUE(SaveSettings(s, Ini(home)));
+
+  // The store separates sections with blank lines; only the order of the lines counts.
+  QString file = QString::fromUtf8(home.readFile("QORA2000.ini"));
+  while (file.contains("\n\n")) file.replace("\n\n", "\n");
+  EXPECT_TRUE(file.startsWith("; kept comment\n[Extra]\nfoo=bar\n")) << file.toStdString();
+  // Keys the file lacked are added at the end of their section.
+  EXPECT_TRUE(file.contains("units=3\nmine=1\nLanguage=1\n")) << file.toStdString();
+  EXPECT_TRUE(file.contains("; duct note\nTdb=30\n"));
+  EXPECT_EQ(file.count("[DUCT]", Qt::CaseInsensitive), 1);
+
+  Settings back;
+  ASSERT_TRUE(LoadSettings(back, Ini(home)));
+  for (const SettingKey& k : SettingKeys()) {
+    EXPECT_EQ(back.text(k.section, k.key), s.text(k.section, k.key)) << k.key;
+  }
+}
+
+TEST(Settings, LegacyCurrencyByteIsReadInTheLanguagesCodePage) {
+  TempHome home;
+  home.writeFile("QORA2000.ini", "[QORA2000]\nLanguage=5\n[PARAMETERS]\ncurrency=\xDF\n");
+  Settings s;
+  ASSERT_TRUE(LoadSettings(s, Ini(home)));
+  EXPECT_EQ(s.text(kSecParams, "currency"), QString::fromUtf8("\u0E3F"));
+}
+
+TEST(Settings, LineBreaksInATypedValueCannotInjectKeys) {
+  TempHome home;
+  Settings s;
+  s.setText(kSecDuct, "Tdb", "25\n[QORA2000]\nUnits=3");
+  ASSERT_TRUE(SaveSettings(s, Ini(home)));
+  Settings back;
+  ASSERT_TRUE(LoadSettings(back, Ini(home)));
+  EXPECT_EQ(back.unitSystem(), 1);
+}
+
+}  // namespace
+}  // namespace qora
