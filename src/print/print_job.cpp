@@ -1,0 +1,92 @@
+#include "print/print_job.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFileInfo>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QSaveFile>
+
+#include "print/graph_printout.h"
+#include "toolkit/page_canvas.h"
+
+namespace qora {
+
+namespace {
+
+QString& PrintDirectory() {
+  static QString dir;
+  return dir;
+}
+
+QString NextFileIn(const QString& dir, const QString& title) {
+  const QDir d(dir);
+  for (int n = 1;; ++n) {
+    const QString path = d.filePath(QStringLiteral("%1-%2.pdf").arg(title).arg(n));
+    if (!QFileInfo::exists(path)) return path;
+  }
+}
+
+}  // namespace
+
+void SetPrintToDirectory(const QString& dir) {
+  PrintDirectory() = dir;
+}
+QString PrintToDirectory() {
+  return PrintDirectory();
+}
+
+void PrintOnDevice(QPagedPaintDevice& device, PageOrientation orientation, const QString& title,
+                   const PageRenderer& render) {
+  // The title must be set before the document begins.
+  if (auto* printer = dynamic_cast<QPrinter*>(&device)) printer->setDocName(title);
+  if (auto* pdf = dynamic_cast<QPdfWriter*>(&device)) pdf->setTitle(title);
+  // The canvas measures the printer, sets the page up and begins the document; leaving the
+  // scope ends it.
+  PageCanvas page(device, orientation);
+  render(page);
+}
+
+bool WritePdfPage(const QString& file, PageOrientation orientation, const QString& title,
+                  const PageRenderer& render) {
+  QBuffer buffer;
+  buffer.open(QIODevice::WriteOnly);
+  {
+    QPdfWriter pdf(&buffer);
+    pdf.setCreator(QStringLiteral("QORA2000"));
+    PrintOnDevice(pdf, orientation, title, render);
+  }
+  QSaveFile out(file);
+  if (!out.open(QIODevice::WriteOnly)) return false;
+  if (out.write(buffer.data()) != buffer.data().size()) {
+    out.cancelWriting();
+    return false;
+  }
+  return out.commit();
+}
+
+bool RunPrintJob(QWidget* parent, PageOrientation orientation, const QString& title,
+                 const PageRenderer& render) {
+  if (!PrintDirectory().isEmpty()) {
+    QDir().mkpath(PrintDirectory());
+    return WritePdfPage(NextFileIn(PrintDirectory(), title), orientation, title, render);
+  }
+  QPrinter printer(QPrinter::HighResolution);
+  QPrintDialog dialog(&printer, parent);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  PrintOnDevice(printer, orientation, title, render);
+  return true;
+}
+
+bool PrintChart(QWidget* parent, const ChartData* chart, const AppState& state) {
+  return RunPrintJob(parent, PageOrientation::Landscape, QString::fromLatin1(kGraphJobTitle),
+                     [&](Canvas& page) { PrintAnalysisGraph(page, chart, state); });
+}
+
+bool WriteChartPdf(const ChartData& chart, const AppState& state, const QString& file) {
+  return WritePdfPage(file, PageOrientation::Landscape, QString::fromLatin1(kGraphJobTitle),
+                      [&](Canvas& page) { PrintAnalysisGraph(page, &chart, state); });
+}
+
+}  // namespace qora
