@@ -90,11 +90,24 @@ std::vector<Real> Ticks(const AxisRange& axis) {
   if (!(axis.step > 0) || !std::isfinite(static_cast<double>(axis.hi - axis.lo))) return ticks;
   if ((axis.hi - axis.lo) / axis.step > 1000) return ticks;
   for (int i = 0;; ++i) {
-    const Real v = axis.lo + i * axis.step;
+    Real v = axis.lo + i * axis.step;
     if (!(v < axis.hi + 0.00001L)) break;
+    if (std::fabs(v) < axis.step * 1e-9L) v = 0;  // no "-0.0" from rounding residue
     ticks.push_back(v);
   }
   return ticks;
+}
+
+// At least the decimals that tell neighbouring ticks apart: a 2 mm thickness axis in steps
+// of 0.2 is not labelled 0, 0, 0, 1, ...
+int TickDecimals(const AxisRange& axis, int decimals) {
+  int d = std::max(decimals, 0);
+  while (d < 4) {
+    const long double scaled = axis.step * std::pow(10.0L, d);
+    if (std::fabs(scaled - std::nearbyint(scaled)) < 1e-6L * std::max(1.0L, scaled)) break;
+    ++d;
+  }
+  return d;
 }
 
 }  // namespace
@@ -103,6 +116,7 @@ void DrawValueAxisY(Canvas& c, const AxesRect& box, int fs, const LanguageTexts&
                     const AxisRange& axis, int decimals, bool truncate) {
   SetChartFont(c, lang, 2, fs, kBlack);
   SetPicBrush(c, kWhite, BrushStyle::Clear);
+  decimals = TickDecimals(axis, decimals);
   for (Real v : Ticks(axis)) {
     const int dy = truncate ? GridPixelY(v - axis.lo, axis.hi - axis.lo, box.height())
                             : ScalePixel(v, axis.lo, axis.hi, box.height());
@@ -117,6 +131,7 @@ void DrawValueAxisX(Canvas& c, const AxesRect& box, int fs, const LanguageTexts&
                     const AxisRange& axis, int decimals) {
   SetChartFont(c, lang, 2, fs, kBlack);
   SetPicBrush(c, kWhite, BrushStyle::Clear);
+  decimals = TickDecimals(axis, decimals);
   for (Real v : Ticks(axis)) {
     const int x = box.x0 + ScalePixel(v, axis.lo, axis.hi, box.width());
     SetPicPen(c, kSilver, PenStyle::Dot, 1);

@@ -50,7 +50,8 @@ int ScalePixel(Real value, Real lo, Real hi, int extent);
 void DrawPipeSizeAxis(Canvas& c, const AxesRect& box, int fontSize, const LanguageTexts& lang,
                       int from, int to, const std::vector<QString>& sizeNames);
 // Ticks from lo in steps of step while below hi + 0.00001: dotted grid line and label
-// (ValueToStr with `decimals`). truncate: pixel rule of the multi-curve charts.
+// (ValueToStr with `decimals`, more when the step needs them to tell ticks apart).
+// truncate: pixel rule of the multi-curve charts.
 void DrawValueAxisY(Canvas& c, const AxesRect& box, int fontSize, const LanguageTexts& lang,
                     const AxisRange& axis, int decimals, bool truncate);
 void DrawValueAxisX(Canvas& c, const AxesRect& box, int fontSize, const LanguageTexts& lang,

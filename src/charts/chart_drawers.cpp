@@ -24,6 +24,20 @@ ChartKind KindOf(AnalysisId id) {
   }
 }
 
+bool PlotsCurveE(AnalysisId id) {
+  switch (id) {
+    case AnalysisId::ChilledEnergy:
+    case AnalysisId::ChilledEnergyCost:
+    case AnalysisId::ChilledOverall:
+    case AnalysisId::HotHeatLoss:
+    case AnalysisId::HotHeatLossCost:
+    case AnalysisId::HotOverall:
+      return true;
+    default:
+      return false;
+  }
+}
+
 int AxesModeOf(AnalysisId id) {
   return KindOf(id) == ChartKind::Grid ? 1 : 2;
 }

@@ -21,6 +21,8 @@ struct LanguageTexts;
 
 enum class ChartKind { Grid, Curve, Overall };
 ChartKind KindOf(AnalysisId id);
+// Single-curve charts of energy or cost plot curveE; the temperature charts plot curveY.
+bool PlotsCurveE(AnalysisId id);
 // The axes-box mode of an analysis: 1 for the grid charts (legend column), else 2.
 int AxesModeOf(AnalysisId id);
 

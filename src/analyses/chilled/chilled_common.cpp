@@ -1,0 +1,183 @@
+#include "analyses/chilled/chilled_common.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "charts/chart_background.h"
+#include "engine/economics.h"
+#include "engine/line_temperature.h"
+#include "engine/number_text.h"
+#include "engine/surface.h"
+#include "engine/thickness.h"
+#include "engine/units.h"
+#include "model/app_state.h"
+#include "toolkit/nice_scale.h"
+
+namespace qora::chilled {
+
+Real EquivalentThickness(Real r1, Real r2) {
+  return -LogThicknessResidual(0, r2, r1);
+}
+
+Real RefinedCoef(const CalcContext& ctx, Real ha, Real d, Real leq, Real tdb, Real k, Real top) {
+  const Real h0 = SurfaceCoef(ctx, ha, d, top, tdb);
+  const Real ts = SurfaceTemperature(ctx, leq, h0, tdb, k, top);
+  return SurfaceCoef(ctx, ha, d, ts, tdb);
+}
+
+Real HeatGainPerLength(const CalcContext& ctx, Real ha, Real d, Real t, Real tdb, Real k,
+                       Real top) {
+  const Real r1 = d / 2;
+  const Real r2 = r1 + t;
+  const Real leq = EquivalentThickness(r1, r2);
+  const Real h = RefinedCoef(ctx, ha, d, leq, tdb, k, top);
+  const Real area = PipeSurfaceArea(ctx, r2, 1);
+  return HeatFlow(ctx, leq, h, tdb, k, top, area);
+}
+
+Real ChillerPower(Real heatGain, Real kWTR) {
+  return heatGain * kWTR * 0.284L;
+}
+
+Real EnergyCostPerLength(int unitSystem, Real heatGain, Real kWTR, Real price, Real hours) {
+  // Power in W/m, price per kWh: price · hours · W / 1000 per metre, × 0.3048 per foot.
+  const Real p = ConvertUnits(kQHeatPerLength, unitSystem, kSI, ChillerPower(heatGain, kWTR));
+  if (unitSystem == kInchPound) return price * hours * p * 0.3048L / 1000;
+  return price * hours * p / 1000;
+}
+
+AxisRange ExactAxis(Real max) {
+  Real lo = 0, hi = max;
+  const Real step = NiceScale(lo, hi);
+  return {0, max, step};
+}
+
+AxisRange NiceAxis(Real lo, Real hi) {
+  const Real step = NiceScale(lo, hi);
+  return {lo, hi, step};
+}
+
+AxisRange TemperatureAxis(Real tdb, Real top) {
+  const Real m = std::fabs(tdb);
+  return NiceAxis(top - 0.05L * m, tdb + 0.1L * m);
+}
+
+AxisRange ValueAxis(const Real* values, int count) {
+  Real m = 0;
+  for (int i = 0; i < count; ++i) {
+    if (values[i] > m) m = values[i];
+  }
+  AxisRange a = NiceAxis(0, 1.1L * m);
+  a.lo = 0;  // the axis starts at 0 whatever the rounded centre gave
+  return a;
+}
+
+namespace {
+
+template <typename T>
+bool Finite(const T& values) {
+  return std::all_of(values.begin(), values.end(),
+                     [](Real v) { return std::isfinite(static_cast<double>(v)); });
+}
+
+bool FiniteAxis(const AxisRange& a) {
+  return std::isfinite(static_cast<double>(a.lo)) && std::isfinite(static_cast<double>(a.hi)) &&
+         std::isfinite(static_cast<double>(a.step));
+}
+
+}  // namespace
+
+bool AllFinite(const ChartData& d) {
+  for (const auto& row : d.chartResults) {
+    if (!Finite(row)) return false;
+  }
+  return Finite(d.curveX) && Finite(d.curveY) && Finite(d.curveE) &&
+         std::isfinite(static_cast<double>(d.chartDewPoint)) && Finite(d.stockEnergyCost) &&
+         Finite(d.stockInsulationCost) && Finite(d.stockTotalCost) && FiniteAxis(d.xAxis) &&
+         FiniteAxis(d.yAxis);
+}
+
+QString HeadingTexts::msg(int i) const {
+  return state.lang.MsgText(i);
+}
+
+QString HeadingTexts::unitLabel(int code) const {
+  return state.lang.UnitLabel(unit, code);
+}
+
+QString HeadingTexts::setting(const char* key) const {
+  return state.settings.text(kSecChilled, key);
+}
+
+QString HeadingTexts::tdbLine() const {
+  return msg(2) + setting("Tdb") + unitLabel(kQTemperature);
+}
+
+QString HeadingTexts::topLine() const {
+  return msg(3) + setting("Top") + unitLabel(kQTemperature);
+}
+
+QString HeadingTexts::kLine(const QString& k) const {
+  return state.lang.QuantityName(kQConductivity) + " " + k + " " + unitLabel(kQConductivity);
+}
+
+QString HeadingTexts::rhLine(const QString& rh) const {
+  return state.lang.QuantityName(kQRelHumidity) + " " + rh + unitLabel(kQRelHumidity);
+}
+
+QString HeadingTexts::haLine() const {
+  return state.lang.caption("ChillLocalDlg.haLabel") + " " + setting("Hair") + " " +
+         unitLabel(kQSurfaceCoef);
+}
+
+QString HeadingTexts::sizeName(int row) const {
+  const int pipeType = state.settings.pipeType();
+  return row >= 1 && row <= 40 ? state.params.PipeSize(pipeType, unit, row, 1) : QString();
+}
+
+std::vector<QString> HeadingTexts::sizeNames() const {
+  std::vector<QString> names;
+  for (int row = 1; row <= 40; ++row) names.push_back(sizeName(row));
+  return names;
+}
+
+QString HeadingTexts::pipeLine(int row) const {
+  return msg(4) + sizeName(row) + "(" + unitLabel(kQThickness) + ")";
+}
+
+QString HeadingTexts::thicknessLine(const char* key) const {
+  return msg(6) + setting(key) + unitLabel(kQThickness);
+}
+
+QString HeadingTexts::sizeFooter() const {
+  return msg(4) + "(" + state.lang.UnitSystemName(unit) + ")";
+}
+
+QString HeadingTexts::axisFooter(int msgIndex, int unitCode) const {
+  return msg(msgIndex) + "(" + unitLabel(unitCode) + ")";
+}
+
+QString HeadingTexts::costUnit() const {
+  return state.settings.text(kSecParams, "currency") + "/" + unitLabel(kQLength) + msg(21);
+}
+
+QString HeadingTexts::priceLine() const {
+  const CalcContext ctx = state.settings.calcContext();
+  const Real price = EnergyUnitCost(ctx).value_or(0);
+  return msg(41) + " " + QString::fromStdString(ValueToStr(0, 3, price)) + " " +
+         state.settings.text(kSecParams, "currency") + "/kWhr";
+}
+
+QString HeadingTexts::hoursLine() const {
+  return msg(35) + " " + state.settings.text(kSecParams, "HourofDay") + " " + msg(36) + " x " +
+         state.settings.text(kSecParams, "DayofYear") + " " + msg(37);
+}
+
+void BeginChart(Canvas& canvas, const ChartLayout& layout, const AppState& state,
+                const QString& title, const std::vector<HeadingItem>& items,
+                const QString& footer) {
+  DrawChartBackground(canvas, layout, BrandPicturesFor(state));
+  DrawHeading(canvas, layout, state.lang, title, items, footer);
+}
+
+}  // namespace qora::chilled

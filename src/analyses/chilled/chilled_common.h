@@ -1,0 +1,84 @@
+// What the chilled-water analyses share: the physics of one insulated pipe per unit
+// length, the axis rules, the finiteness guard and the heading texts.
+#pragma once
+
+#include <QString>
+#include <vector>
+
+#include "charts/chart_conventions.h"
+#include "charts/chart_data.h"
+#include "engine/calc_context.h"
+#include "engine/real.h"
+
+namespace qora {
+
+struct AppState;
+class Canvas;
+struct ChartLayout;
+
+namespace chilled {
+
+// Equivalent thickness Leq = r2·ln(r2 / r1) of a cylinder layer (radii in inches or mm).
+Real EquivalentThickness(Real r1, Real r2);
+
+// Surface coefficient refined once: taken at the line temperature, then at the surface
+// temperature that coefficient gives (diameter of the bare pipe).
+Real RefinedCoef(const CalcContext& ctx, Real ha, Real diameter, Real leq, Real tdb, Real k,
+                 Real top);
+
+// Heat gained per unit length (Btu/(h·ft) or W/m, kcal/(h·m)) by a pipe of outside diameter
+// D under insulation of thickness t.
+Real HeatGainPerLength(const CalcContext& ctx, Real ha, Real diameter, Real t, Real tdb, Real k,
+                       Real top);
+
+// Chiller power per length: heat gain × kW per ton of refrigeration × 0.284 tons per kW.
+Real ChillerPower(Real heatGain, Real kWTR);
+
+// Yearly energy cost per foot (inch-pound) or per metre of the chiller power, with the
+// price per kWh and the operating hours per year.
+Real EnergyCostPerLength(int unitSystem, Real heatGain, Real kWTR, Real price, Real hours);
+
+// The x axis of a single-curve chart: 0 to exactly the entered maximum, ticks from
+// NiceScale(0, max).
+AxisRange ExactAxis(Real max);
+// NiceScale of lo..hi.
+AxisRange NiceAxis(Real lo, Real hi);
+// Temperature axis from just below Top to above Tdb (Top − 0.05·Tdb .. 1.1·Tdb for a
+// positive Tdb; with a negative Tdb the same margins are taken of its magnitude so both
+// temperatures stay inside).
+AxisRange TemperatureAxis(Real tdb, Real top);
+// 0 .. 1.1 × the largest of the values, rounded up by NiceScale.
+AxisRange ValueAxis(const Real* values, int count);
+
+// No chart may show a value that is not a number or infinite.
+bool AllFinite(const ChartData& data);
+
+// Heading texts (language texts and unit labels of the chart's unit system).
+struct HeadingTexts {
+  const AppState& state;
+  int unit;
+  QString msg(int i) const;
+  QString unitLabel(int code) const;
+  QString setting(const char* key) const;  // chilled section text as typed
+  QString tdbLine() const;                 // ambient temperature
+  QString topLine() const;                 // line temperature
+  QString kLine(const QString& k) const;
+  QString rhLine(const QString& rh) const;
+  QString haLine() const;
+  QString pipeLine(int row) const;
+  QString thicknessLine(const char* key) const;
+  QString sizeFooter() const;                            // pipe-size axis caption
+  QString axisFooter(int msgIndex, int unitCode) const;  // message + "(" + unit + ")"
+  QString costUnit() const;                              // currency/length + per year
+  QString priceLine() const;
+  QString hoursLine() const;
+  QString sizeName(int row) const;
+  std::vector<QString> sizeNames() const;
+};
+
+// Background, then the heading; returns nothing drawn yet in the axes box.
+void BeginChart(Canvas& canvas, const ChartLayout& layout, const AppState& state,
+                const QString& title, const std::vector<HeadingItem>& items, const QString& footer);
+
+}  // namespace chilled
+}  // namespace qora

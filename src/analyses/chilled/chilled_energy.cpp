@@ -1,0 +1,218 @@
+// The energy charts of one pipe size over the insulation thickness: the chiller power per
+// unit length needed to remove the heat gain, its yearly cost, and the overall cost that
+// weighs the energy cost against the annualised cost of the stocked insulation.
+#include <cmath>
+
+#include "analyses/chilled/chilled_common.h"
+#include "analyses/chilled/chilled_inputs.h"
+#include "analyses/chilled/chilled_parts.h"
+#include "charts/chart_drawers.h"
+#include "engine/economics.h"
+#include "engine/number_text.h"
+#include "engine/psychro.h"
+#include "engine/standard_thickness.h"
+#include "engine/surface.h"
+#include "engine/thickness.h"
+#include "engine/units.h"
+#include "model/app_state.h"
+
+namespace qora::chilled {
+
+namespace {
+
+enum class EnergyValue { Power, Cost };
+
+struct EnergyInputs {
+  Real d = 0, k = 0, tMax = 0, kWTR = 0, price = 0, hours = 0;
+  int row = 0;
+};
+
+// The checks of the energy and cost handlers (size, k, largest thickness) on the keys of
+// one panel; the cost charts also need a defined energy price.
+EnergyInputs CheckEnergy(Inputs& in, const char* sizeKey, const char* kKey, const char* thKey,
+                         bool needsPrice) {
+  EnergyInputs e;
+  in.requireConditions();
+  in.requireTdbAboveTop();
+  e.row = in.pipeRow(sizeKey, "size-not-selected");
+  const int kRow = in.listRow(in.kList(), kKey, "k-not-selected");
+  e.k = in.positiveEntry(in.kList(), kRow, "k-not-positive");
+  e.tMax = in.positive(thKey, "thickness-not-positive");
+  e.d = in.requireDiameter(e.row);
+  e.kWTR = StrToValue(in.state.settings.text(kSecParams, "kWTR").toStdString());
+  if (needsPrice) {
+    const std::optional<Real> price = EnergyUnitCost(in.ctx);
+    in.require(price.has_value(), "price-undefined");
+    e.price = price.value_or(0);
+    e.hours = OperatingHoursPerYear(in.ctx);
+  }
+  return e;
+}
+
+Real PointValue(const Inputs& in, const EnergyInputs& e, EnergyValue what, Real t) {
+  const Real q = HeatGainPerLength(in.ctx, in.ha, e.d, t, in.tdb, e.k, in.top);
+  return what == EnergyValue::Power ? ChillerPower(q, e.kWTR)
+                                    : EnergyCostPerLength(in.unit, q, e.kWTR, e.price, e.hours);
+}
+
+// 41 points from 0 to tMax (the thickness accumulated step by step).
+void FillCurve(ChartData& c, const Inputs& in, const EnergyInputs& e, EnergyValue what) {
+  const Real step = e.tMax / 40;
+  Real t = 0;
+  for (int n = 0; n <= 40; ++n) {
+    c.curveX[n] = t;
+    c.curveE[n] = PointValue(in, e, what, t);
+    t += step;
+  }
+  c.xAxis = ExactAxis(e.tMax);
+  c.yAxis = ValueAxis(c.curveE.data(), 41);
+}
+
+ComputeResult Done(ChartData c) {
+  if (!AllFinite(c)) return {false, "not-finite", {}};
+  return {true, {}, std::move(c)};
+}
+
+ComputeResult ComputeEnergy(const AppState& state) {
+  Inputs in(state);
+  const EnergyInputs e = CheckEnergy(in, "EInsTh_PpSz", "EInsTh_k", "EInsTh_Thc", false);
+  if (!in.ok()) return {false, in.refusal(), {}};
+  ChartData c;
+  c.analysis = AnalysisId::ChilledEnergy;
+  c.unitSystem = in.unit;
+  FillCurve(c, in, e, EnergyValue::Power);
+  return Done(c);
+}
+
+ComputeResult ComputeEnergyCost(const AppState& state) {
+  Inputs in(state);
+  const EnergyInputs e = CheckEnergy(in, "ECsInsTh_PpSz", "ECsInsTh_k", "ECsInsTh_Thc", true);
+  if (!in.ok()) return {false, in.refusal(), {}};
+  ChartData c;
+  c.analysis = AnalysisId::ChilledEnergyCost;
+  c.unitSystem = in.unit;
+  FillCurve(c, in, e, EnergyValue::Cost);
+  return Done(c);
+}
+
+ComputeResult ComputeOverall(const AppState& state) {
+  Inputs in(state);
+  EnergyInputs e = CheckEnergy(in, "OvallCst_PpSz", "OvallCst_k", "OvallCst_Thc", false);
+  const Real rate = in.positive("OvallCst_Interest", "interest-not-positive");
+  const Real years = in.positive("OvallCst_Depre_Yr", "years-not-positive");
+  const std::optional<Real> price = EnergyUnitCost(in.ctx);
+  in.require(price.has_value(), "price-undefined");
+  if (!in.ok()) return {false, in.refusal(), {}};
+  e.price = *price;
+  e.hours = OperatingHoursPerYear(in.ctx);
+
+  ChartData c;
+  c.analysis = AnalysisId::ChilledOverall;
+  c.unitSystem = in.unit;
+  FillCurve(c, in, e, EnergyValue::Cost);
+
+  // Condensation marks: the thickness against condensation at every relative humidity.
+  for (int i = 1; i <= 10; ++i) {
+    const QString rhText = in.rhList()[i - 1];
+    if (rhText.isEmpty()) continue;
+    const Real tDew = DewPoint(in.ctx, in.tdb, StrToValue(rhText.toStdString()));
+    if (tDew == kNotFound) continue;
+    const Real h = SurfaceCoef(in.ctx, in.ha, e.d, tDew, in.tdb);
+    c.chartResults[i - 1][0] = CondensationThickness(in.ctx, in.tdb, tDew, in.top, e.k, e.d / 2, h);
+  }
+
+  const auto& costs = state.costs.forPipeType(in.pipeType)[e.row - 1];
+  Real best = 0;
+  for (int n = 0; n < 15; ++n) {
+    c.stockInsulationCost[n] = AnnualCost(costs[n], years, rate);
+    c.stockEnergyCost[n] = PointValue(in, e, EnergyValue::Cost, StockThickness(in.unit, n));
+    // Each part rounded to 0.1 first, so the totals a table shows add up.
+    c.stockTotalCost[n] =
+        RoundValue(1, c.stockEnergyCost[n]) + RoundValue(1, c.stockInsulationCost[n]);
+    // Strictly smaller only: of two equal totals the thinner thickness is named.
+    if (n == 0 || c.stockTotalCost[n] < best) {
+      best = c.stockTotalCost[n];
+      c.economicThicknessName = InsulThicknessNames[n];
+    }
+  }
+  return Done(c);
+}
+
+// --- drawing ---
+
+QString KText(const AppState& s, int unit, const char* key) {
+  const int pos = s.settings.integer(kSecChilled, key);
+  return pos >= 0 && pos < 10 ? s.params.kChilled[unit - 1][pos] : QString();
+}
+
+std::vector<HeadingItem> EnergyItems(const HeadingTexts& t, const AppState& s, const char* sizeKey,
+                                     const char* kKey, const char* thKey) {
+  return {{1, 0, t.pipeLine(s.settings.integer(kSecChilled, sizeKey) + 1)},
+          {2, 0, t.tdbLine()},
+          {2, 1, t.topLine()},
+          {3, 0, t.thicknessLine(thKey)},
+          {3, 1, t.kLine(KText(s, t.unit, kKey))},
+          {4, 1, t.haLine()}};
+}
+
+PixelTables DrawEnergyChart(const ChartData& d, const AppState& s, Canvas& canvas,
+                            const ChartLayout& layout, int title, const char* sizeKey,
+                            const char* kKey, const char* thKey, const QString& yUnit) {
+  const HeadingTexts t{s, d.unitSystem};
+  BeginChart(canvas, layout, s, t.msg(title), EnergyItems(t, s, sizeKey, kKey, thKey),
+             t.axisFooter(6, kQThickness));
+  CurveChartSpec spec;
+  spec.plotE = true;
+  spec.xDecimals = d.unitSystem == kInchPound ? 1 : 0;
+  spec.yDecimals = 1;
+  spec.yUnit = yUnit;
+  return DrawCurveChart(canvas, layout, s.lang, d, spec);
+}
+
+PixelTables DrawEnergy(const ChartData& d, const AppState& s, Canvas& canvas,
+                       const ChartLayout& layout) {
+  const HeadingTexts t{s, d.unitSystem};
+  return DrawEnergyChart(d, s, canvas, layout, 19, "EInsTh_PpSz", "EInsTh_k", "EInsTh_Thc",
+                         t.unitLabel(kQHeatPerLength));
+}
+
+PixelTables DrawEnergyCost(const ChartData& d, const AppState& s, Canvas& canvas,
+                           const ChartLayout& layout) {
+  const HeadingTexts t{s, d.unitSystem};
+  return DrawEnergyChart(d, s, canvas, layout, 20, "ECsInsTh_PpSz", "ECsInsTh_k", "ECsInsTh_Thc",
+                         t.costUnit());
+}
+
+PixelTables DrawOverall(const ChartData& d, const AppState& s, Canvas& canvas,
+                        const ChartLayout& layout) {
+  const HeadingTexts t{s, d.unitSystem};
+  auto items = EnergyItems(t, s, "OvallCst_PpSz", "OvallCst_k", "OvallCst_Thc");
+  items.push_back({1, 1, t.priceLine()});
+  items.push_back({4, 0, t.hoursLine()});
+  BeginChart(canvas, layout, s, t.msg(34), items, t.axisFooter(6, kQThickness));
+  OverallChartSpec spec;
+  spec.xDecimals = d.unitSystem == kInchPound ? 1 : 0;
+  spec.yDecimals = 1;
+  spec.yUnit = t.costUnit();
+  for (int i = 0; i < 10; ++i) {
+    if (!s.params.rh[i].isEmpty()) spec.markLabels[i] = s.params.rh[i] + t.unitLabel(kQRelHumidity);
+  }
+  spec.insulationLabel = "  " + t.msg(38);
+  spec.totalLabel = "  " + t.msg(39);
+  spec.resultText = t.msg(40) + QString::fromStdString(d.economicThicknessName);
+  return DrawOverallChart(canvas, layout, s.lang, d, spec);
+}
+
+}  // namespace
+
+AnalysisDef EnergyAnalysis() {
+  return {AnalysisId::ChilledEnergy, "chilled.energy", ComputeEnergy, DrawEnergy};
+}
+AnalysisDef EnergyCostAnalysis() {
+  return {AnalysisId::ChilledEnergyCost, "chilled.energycost", ComputeEnergyCost, DrawEnergyCost};
+}
+AnalysisDef OverallAnalysis() {
+  return {AnalysisId::ChilledOverall, "chilled.overall", ComputeOverall, DrawOverall};
+}
+
+}  // namespace qora::chilled
