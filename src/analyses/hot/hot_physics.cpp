@@ -41,12 +41,14 @@ Real LossCostPerLength(int unitSystem, Real price, Real hoursPerYear, Real q) {
 }
 
 AxisRange ExactAxis(Real max) {
+  if (!Drawable(max)) return {0, max, 0};
   Real lo = 0, hi = max;
   const Real step = NiceScale(lo, hi);
   return {0, max, step};
 }
 
 AxisRange NiceAxis(Real lo, Real hi) {
+  if (!Drawable(lo) || !Drawable(hi)) return {lo, hi, 0};
   const Real step = NiceScale(lo, hi);
   return {lo, hi, step};
 }
@@ -56,21 +58,25 @@ AxisRange TemperatureAxis(Real tdb, Real top) {
   return NiceAxis(std::min(tdb - 0.05L * top, tdb), std::max(1.1L * top, top));
 }
 
+bool Drawable(Real v) {
+  return std::isfinite(v) && std::fabs(v) <= kLargestChartValue;
+}
+
 namespace {
 template <typename Array>
-bool Finite(const Array& values) {
-  return std::all_of(values.begin(), values.end(), [](Real v) { return std::isfinite(v); });
+bool AllOf(const Array& values) {
+  return std::all_of(values.begin(), values.end(), Drawable);
 }
 }  // namespace
 
-bool AllFinite(const ChartData& d) {
+bool AllDrawable(const ChartData& d) {
   for (const auto& row : d.chartResults)
-    if (!Finite(row)) return false;
-  return Finite(d.curveX) && Finite(d.curveY) && Finite(d.curveE) && Finite(d.stockEnergyCost) &&
-         Finite(d.stockInsulationCost) && Finite(d.stockTotalCost) &&
-         std::isfinite(d.chartDewPoint) && std::isfinite(d.xAxis.lo) && std::isfinite(d.xAxis.hi) &&
-         std::isfinite(d.xAxis.step) && std::isfinite(d.yAxis.lo) && std::isfinite(d.yAxis.hi) &&
-         std::isfinite(d.yAxis.step);
+    if (!AllOf(row)) return false;
+  const std::array<Real, 6> axes = {d.xAxis.lo, d.xAxis.hi, d.xAxis.step,
+                                    d.yAxis.lo, d.yAxis.hi, d.yAxis.step};
+  return AllOf(d.curveX) && AllOf(d.curveY) && AllOf(d.curveE) && AllOf(d.stockEnergyCost) &&
+         AllOf(d.stockInsulationCost) && AllOf(d.stockTotalCost) && AllOf(axes) &&
+         d.yAxis.step > 0 && d.xAxis.step > 0;
 }
 
 }  // namespace qora::hot

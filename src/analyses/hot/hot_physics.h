@@ -23,13 +23,18 @@ Real LossCostPerLength(int unitSystem, Real price, Real hoursPerYear, Real q);
 
 // 0 … max exactly (the entered maximum), ticks every NiceScale(0, max) step.
 AxisRange ExactAxis(Real max);
-// lo … hi widened to round limits by NiceScale.
+// lo … hi widened to round limits by NiceScale; limits that are not Drawable are returned
+// as they are, with step 0 (the chart is then refused).
 AxisRange NiceAxis(Real lo, Real hi);
 // The temperature charts' vertical range: Tdb − 0.05·Top … 1.1·Top, widened to contain
 // both temperatures when Top is below zero.
 AxisRange TemperatureAxis(Real tdb, Real top);
 
-// False when any value of the chart is NaN or infinite.
-bool AllFinite(const ChartData& data);
+// Values a chart can show: finite and within ±1e12 (beyond that neither tick labels nor
+// round axis limits mean anything).
+inline constexpr Real kLargestChartValue = 1e12L;
+bool Drawable(Real v);
+// False when any value or axis limit of the chart is not Drawable.
+bool AllDrawable(const ChartData& data);
 
 }  // namespace qora::hot

@@ -94,7 +94,7 @@ ComputeResult Refused(std::string why) {
 }
 
 ComputeResult Finished(ChartData data) {
-  if (!AllFinite(data)) return Refused("result-undefined");
+  if (!AllDrawable(data)) return Refused("result-undefined");
   ComputeResult result;
   result.drawn = true;
   result.data = std::move(data);
