@@ -2,8 +2,19 @@
 
 #include "engine/number_text.h"
 #include "model/app_state.h"
+#include "model/param_tables.h"
 
 namespace qora::hot {
+
+namespace {
+
+int FilledCount(const std::array<QString, 10>& list) {
+  int n = 0;
+  for (const QString& s : list) n += s.isEmpty() ? 0 : 1;
+  return n;
+}
+
+}  // namespace
 
 InputCheck::InputCheck(const AppState& s)
     : state(s),
@@ -41,14 +52,16 @@ int InputCheck::integer(const char* key) const {
 
 int InputCheck::pipeRow(const char* key, const char* why) {
   const int pos = integer(key);
-  const bool named = pos >= 0 && pos < 40 && !pipeText(pos + 1, 1).isEmpty();
+  // A combo box holds the non-empty names only: its position must be below their count.
+  const int filled = static_cast<int>(PipeSizeNames(state.params, pipeType, unit).size());
+  const bool named = pos >= 0 && pos < filled && !pipeText(pos + 1, 1).isEmpty();
   require(named, why);
   return named ? pos + 1 : 0;
 }
 
 int InputCheck::listRow(const std::array<QString, 10>& list, const char* key, const char* why) {
   const int pos = integer(key);
-  const bool named = pos >= 0 && pos < 10 && !list[pos].isEmpty();
+  const bool named = pos >= 0 && pos < FilledCount(list) && !list[pos].isEmpty();
   require(named, why);
   return named ? pos + 1 : 0;
 }

@@ -35,7 +35,7 @@ class InputCheck {
   int integer(const char* key) const;
 
   // 1-based row named by a combo-box key (position i -> row i + 1); 0 and the refusal
-  // `why` when the position names no non-empty entry.
+  // `why` when the position names no entry of the filled list.
   int pipeRow(const char* key, const char* why);
   int listRow(const std::array<QString, 10>& list, const char* key, const char* why);
   // Both ends of a range, From <= To; refusal `orderWhy` otherwise.

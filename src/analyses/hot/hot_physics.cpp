@@ -1,6 +1,7 @@
 #include "analyses/hot/hot_physics.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "engine/line_temperature.h"
@@ -63,20 +64,34 @@ bool Drawable(Real v) {
 }
 
 namespace {
-template <typename Array>
-bool AllOf(const Array& values) {
-  return std::all_of(values.begin(), values.end(), Drawable);
-}
-}  // namespace
 
-bool AllDrawable(const ChartData& d) {
+bool IsFinite(Real v) {
+  return std::isfinite(v);
+}
+
+// Every value of the chart and of its axes passes `test`.
+template <typename Test>
+bool EveryValue(const ChartData& d, Test test) {
+  const auto all = [&test](const auto& values) {
+    return std::all_of(values.begin(), values.end(), test);
+  };
   for (const auto& row : d.chartResults)
-    if (!AllOf(row)) return false;
+    if (!all(row)) return false;
   const std::array<Real, 6> axes = {d.xAxis.lo, d.xAxis.hi, d.xAxis.step,
                                     d.yAxis.lo, d.yAxis.hi, d.yAxis.step};
-  return AllOf(d.curveX) && AllOf(d.curveY) && AllOf(d.curveE) && AllOf(d.stockEnergyCost) &&
-         AllOf(d.stockInsulationCost) && AllOf(d.stockTotalCost) && AllOf(axes) &&
-         d.yAxis.step > 0 && d.xAxis.step > 0;
+  return all(d.curveX) && all(d.curveY) && all(d.curveE) && all(d.stockEnergyCost) &&
+         all(d.stockInsulationCost) && all(d.stockTotalCost) && all(axes);
+}
+
+}  // namespace
+
+bool AllFinite(const ChartData& d) {
+  return EveryValue(d, IsFinite);
+}
+
+bool AllDrawable(const ChartData& d) {
+  // A step of 0 is what NiceAxis and ExactAxis give for limits they cannot round.
+  return EveryValue(d, Drawable) && d.xAxis.step > 0 && d.yAxis.step > 0;
 }
 
 }  // namespace qora::hot

@@ -34,7 +34,9 @@ AxisRange TemperatureAxis(Real tdb, Real top);
 // round axis limits mean anything).
 inline constexpr Real kLargestChartValue = 1e12L;
 bool Drawable(Real v);
-// False when any value or axis limit of the chart is not Drawable.
+// False when any value or axis limit of the chart is NaN or infinite (AllFinite), or not
+// Drawable (AllDrawable).
+bool AllFinite(const ChartData& data);
 bool AllDrawable(const ChartData& data);
 
 }  // namespace qora::hot

@@ -117,7 +117,7 @@ ComputeResult ComputeTtime(const AppState& state) {
   in.requireRoomBelowLine();
   const int row = in.pipeRow("Ttime_PpSz", "size-not-selected");
   const int hours = std::min(in.integer("TtimeHr"), kMaxHours);
-  in.require(hours >= 1, "hours-below-1");
+  in.require(hours >= 1, "hours-not-positive");
   const Real k = ListValue(in, in.kList(), "Ttime_k", "k-not-selected", "k-not-positive");
   const Real t = PositiveNumber(in, "Ttime_Thc", "thickness-not-positive");
   const Real d = row ? in.outsideDiameter(row) : 0;

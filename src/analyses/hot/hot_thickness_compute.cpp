@@ -94,7 +94,8 @@ ComputeResult Refused(std::string why) {
 }
 
 ComputeResult Finished(ChartData data) {
-  if (!AllDrawable(data)) return Refused("result-undefined");
+  if (!AllFinite(data)) return Refused("not-finite");
+  if (!AllDrawable(data)) return Refused("value-too-large");
   ComputeResult result;
   result.drawn = true;
   result.data = std::move(data);
