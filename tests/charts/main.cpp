@@ -1,0 +1,11 @@
+// The chart and analysis tests measure text as the screen does, which needs a GUI
+// application (offscreen).
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+
+int main(int argc, char** argv) {
+  QGuiApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
