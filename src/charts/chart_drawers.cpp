@@ -138,9 +138,18 @@ void DrawStockSeries(Canvas& c, const AxesRect& box, int fs, const LanguageTexts
     inside.push_back(p);
   }
   if (!label.isEmpty() && !inside.empty()) {
+    // At the series' end, unless that end lies in the band of the result line at the top
+    // of the box: then at the last point below that band.
+    PixelPoint at = inside.back();
+    for (auto it = inside.rbegin(); it != inside.rend(); ++it) {
+      if (it->y >= box.y0 + 3 * fs) {
+        at = *it;
+        break;
+      }
+    }
     SetChartFont(c, lang, 2, fs, lineColour);
     SetPicBrush(c, kWhite, BrushStyle::Clear);
-    PicText(c, 0, 1, label, inside.back().x, inside.back().y);
+    PicText(c, 0, 1, label, at.x, at.y);
   }
   DrawMarkers(c, inside, fs, markerBrush, markerPen);
 }

@@ -186,9 +186,10 @@ PixelTables DrawEnergyCost(const ChartData& d, const AppState& s, Canvas& canvas
 PixelTables DrawOverall(const ChartData& d, const AppState& s, Canvas& canvas,
                         const ChartLayout& layout) {
   const HeadingTexts t{s, d.unitSystem};
+  // The largest thickness is the end of the x axis; its heading place holds the hours.
   auto items = EnergyItems(t, s, "OvallCst_PpSz", "OvallCst_k", "OvallCst_Thc");
+  items[3].text = t.hoursLine();
   items.push_back({1, 1, t.priceLine()});
-  items.push_back({4, 0, t.hoursLine()});
   BeginChart(canvas, layout, s, t.msg(34), items, t.axisFooter(6, kQThickness));
   OverallChartSpec spec;
   spec.xDecimals = d.unitSystem == kInchPound ? 1 : 0;

@@ -200,7 +200,6 @@ PixelTables DrawTline(const ChartData& d, const AppState& s, Canvas& canvas,
               {2, 1, t.topLine()},
               {3, 0, t.thicknessLine("Tlen_Thc")},
               {3, 1, t.kLine(KText(s, d.unitSystem, "Tlen_k"))},
-              {4, 0, t.msg(14) + t.setting("Tlen_Length") + t.unitLabel(kQLength)},
               {4, 1, t.haLine()}},
              t.axisFooter(14, kQLength));
   return DrawCurveChart(canvas, layout, s.lang, d, TemperatureSpec(t, s, 0));
@@ -209,14 +208,12 @@ PixelTables DrawTline(const ChartData& d, const AppState& s, Canvas& canvas,
 PixelTables DrawTtime(const ChartData& d, const AppState& s, Canvas& canvas,
                       const ChartLayout& layout) {
   const HeadingTexts t{s, d.unitSystem};
-  const int hours = std::min(s.settings.integer(kSecChilled, "TtimeHr"), kMaxHours);
   BeginChart(canvas, layout, s, t.msg(16),
              {{1, 0, t.pipeLine(s.settings.integer(kSecChilled, "Ttime_PpSz") + 1)},
               {2, 0, t.tdbLine()},
               {2, 1, t.topLine()},
               {3, 0, t.thicknessLine("Ttime_Thc")},
               {3, 1, t.kLine(KText(s, d.unitSystem, "Ttime_k"))},
-              {4, 0, t.msg(18) + QString::number(hours) + t.unitLabel(kQTime)},
               {4, 1, t.haLine()}},
              t.axisFooter(18, kQTime));
   return DrawCurveChart(canvas, layout, s.lang, d, TemperatureSpec(t, s, 1));
