@@ -8,9 +8,9 @@ namespace qora {
 
 using Colour = std::uint32_t;
 
-inline constexpr Colour kBlack = 0x000000, kSilver = 0xC0C0C0, kGrey = 0x808080,
-                        kRed = 0x0000FF, kBlue = 0xFF0000, kAqua = 0xFFFF00,
-                        kYellow = 0x00FFFF, kWhite = 0xFFFFFF, kLime = 0x00FF00;
+inline constexpr Colour kBlack = 0x000000, kSilver = 0xC0C0C0, kGrey = 0x808080, kRed = 0x0000FF,
+                        kBlue = 0xFF0000, kAqua = 0xFFFF00, kYellow = 0x00FFFF, kWhite = 0xFFFFFF,
+                        kLime = 0x00FF00;
 
 // Palette index 0..15; a larger (or negative) index gives black.
 Colour PaletteColor(int index);

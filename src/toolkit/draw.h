@@ -33,19 +33,19 @@ void PicDrawPicture(Canvas& pic, double x1, double y1, double x2, double y2, con
 // Banded table frames. Body row (or column) k = 1.. takes band colour (k-1) mod bandCount
 // of the cycle white, yellow, silver, aqua, lime.
 struct TableFrame {
-  double x = 0, y = 0;            // top-left corner
-  double colWidth = 0;            // width of one column (Cols: height of one band)
-  int cols = 0;                   // number of columns (Cols: number of bands)
-  int subCols = 1;                // sub-columns per column
-  double subColWidth = 0;         // width of one sub-column
-  double rowHeight = 0;           // height of one row (Cols: width of one row)
-  int headerRows = 1;             // rows of the header block
-  int bodyRows = 0;               // rows below the header
-  int bandCount = 1;              // 1..5 band colours to cycle
-  Colour fillColour = kWhite;     // header block
+  double x = 0, y = 0;         // top-left corner
+  double colWidth = 0;         // width of one column (Cols: height of one band)
+  int cols = 0;                // number of columns (Cols: number of bands)
+  int subCols = 1;             // sub-columns per column
+  double subColWidth = 0;      // width of one sub-column
+  double rowHeight = 0;        // height of one row (Cols: width of one row)
+  int headerRows = 1;          // rows of the header block
+  int bodyRows = 0;            // rows below the header
+  int bandCount = 1;           // 1..5 band colours to cycle
+  Colour fillColour = kWhite;  // header block
   Colour lineColour = kBlack;
-  double frameLineWidth = 1;      // frame and column lines
-  double subLineWidth = 1;        // sub-column lines
+  double frameLineWidth = 1;                // frame and column lines
+  double subLineWidth = 1;                  // sub-column lines
   double labelWidth1 = 0, labelWidth2 = 0;  // Cols only: label column = sum of both
 };
 void PicTableFrameRows(Canvas& pic, const TableFrame& t);

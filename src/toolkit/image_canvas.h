@@ -15,7 +15,25 @@ class ImageCanvas : public Canvas {
   // Draws on `image` (which must outlive the canvas).
   explicit ImageCanvas(QImage& image);
   ~ImageCanvas() override;
-  // ... Canvas overrides (see image_canvas.cpp)
+
+  QSizeF size() const override;
+  void setFont(const QString& face, double pointSize, unsigned style, Colour colour,
+               bool defaultCharset = false) override;
+  void setBrush(Colour colour, BrushStyle style) override;
+  void setPen(Colour colour, PenStyle style, double width) override;
+  void setPenColour(Colour colour) override;
+  Colour fontColour() const override;
+  double fontSize() const override;
+  void setFontSize(double pointSize) override;
+  void line(double x1, double y1, double x2, double y2) override;
+  void rect(double x1, double y1, double x2, double y2) override;
+  void roundRect(double x1, double y1, double x2, double y2, double w, double h) override;
+  void fill(double x1, double y1, double x2, double y2, Colour colour) override;
+  QSizeF textSize(const QString& text) const override;
+  void text(double x, double y, const QString& text) override;
+  void textTransparent(double x, double y, const QString& text, Colour colour) override;
+  void drawPicture(double x1, double y1, double x2, double y2, const Picture& pic) override;
+
  private:
   struct State;
   std::unique_ptr<State> d_;

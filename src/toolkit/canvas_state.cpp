@@ -1,0 +1,78 @@
+#include "toolkit/canvas_state.h"
+
+#include <QStringList>
+#include <algorithm>
+#include <cmath>
+
+namespace qora {
+
+QColor ToQColor(Colour c) {
+  return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
+                static_cast<int>((c >> 16) & 0xFF));
+}
+
+namespace {
+
+// Families that carry Thai glyphs (the TLWG set); tried after the requested face when
+// the language asks for the system character set.
+const QStringList& ThaiFallbacks() {
+  static const QStringList kFamilies = {QStringLiteral("Garuda"),    QStringLiteral("Loma"),
+                                        QStringLiteral("Tlwg Typo"), QStringLiteral("Kinnari"),
+                                        QStringLiteral("Norasi"),    QStringLiteral("Umpush"),
+                                        QStringLiteral("Waree"),     QStringLiteral("Sawasdee")};
+  return kFamilies;
+}
+
+}  // namespace
+
+QFont CanvasFont(const CanvasState& s, double dpi) {
+  QFont f;
+  QStringList families{s.face};
+  if (s.defaultCharset) families += ThaiFallbacks();
+  f.setFamilies(families);
+  // Classic canvases take the nearest whole pixel height of the em: size · dpi / 72.
+  double px = s.pointSize * dpi / 72.0;
+  if (!std::isfinite(px)) px = 1;
+  f.setPixelSize(static_cast<int>(std::clamp(std::nearbyint(px), 1.0, 20000.0)));
+  f.setBold((s.style & kBold) != 0);
+  f.setItalic((s.style & kItalic) != 0);
+  f.setUnderline((s.style & kUnderline) != 0);
+  f.setKerning(false);
+  return f;
+}
+
+QPen CanvasPen(const CanvasState& s, int widthDots) {
+  if (s.penStyle == PenStyle::Clear) return QPen(Qt::NoPen);
+  QPen pen(ToQColor(s.penColour));
+  pen.setWidth(std::max(0, widthDots));
+  switch (s.penStyle) {
+    case PenStyle::Dash:
+      pen.setStyle(Qt::DashLine);
+      break;
+    case PenStyle::Dot:
+      pen.setStyle(Qt::DotLine);
+      break;
+    case PenStyle::DashDot:
+      pen.setStyle(Qt::DashDotLine);
+      break;
+    case PenStyle::DashDotDot:
+      pen.setStyle(Qt::DashDotDotLine);
+      break;
+    default:
+      pen.setStyle(Qt::SolidLine);
+      break;
+  }
+  // Wide lines end and join round, as geometric pens of the classic canvas do.
+  pen.setCapStyle(Qt::RoundCap);
+  pen.setJoinStyle(Qt::RoundJoin);
+  return pen;
+}
+
+bool RoundCoord(double v, int& out) {
+  constexpr double kLimit = 1e7;  // far beyond any picture or page in device dots
+  if (!std::isfinite(v) || v < -kLimit || v > kLimit) return false;
+  out = static_cast<int>(std::nearbyint(v));
+  return true;
+}
+
+}  // namespace qora

@@ -1,0 +1,218 @@
+#include "toolkit/image_canvas.h"
+
+#include <QFontMetricsF>
+#include <QSvgRenderer>
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+#include "toolkit/canvas_state.h"
+#include "toolkit/picture.h"
+
+namespace qora {
+
+namespace {
+
+// Screen pictures are laid out for a 96 dpi screen: a 12 point font is 16 pixels high.
+constexpr double kScreenDpi = 96;
+
+// Pixel corners of a rectangle given in either order. As on the classic canvas the right
+// and bottom edges are excluded: the rectangle covers left..right-1 and top..bottom-1.
+struct Px {
+  int l, t, r, b;
+  QRect covered() const { return QRect(l, t, r - l, b - t); }
+  // The outline of a one-pixel pen: Qt draws it one pixel right of and below the
+  // mathematical edge, so the rectangle is narrowed by one to land on the last pixel.
+  QRect outline() const { return QRect(l, t, r - l - 1, b - t - 1); }
+};
+bool PixelRect(double x1, double y1, double x2, double y2, Px& p) {
+  int a, b, c, e;
+  if (!RoundCoord(x1, a) || !RoundCoord(y1, b) || !RoundCoord(x2, c) || !RoundCoord(y2, e)) {
+    return false;
+  }
+  p = {std::min(a, c), std::min(b, e), std::max(a, c), std::max(b, e)};
+  return true;
+}
+
+}  // namespace
+
+struct ImageCanvas::State {
+  explicit State(QImage& img) : image(img) {}
+  QImage& image;
+  QPainter painter;
+  CanvasState s;
+  QFont font;
+  std::optional<QFontMetricsF> metrics;
+  QPen pen;
+  bool fontApplied = false;
+
+  void rebuildFont() {
+    font = CanvasFont(s, kScreenDpi);
+    metrics.emplace(font);
+    fontApplied = false;
+  }
+  void rebuildPen() {
+    // 0 and 1 are both the one-pixel line; wider pens are whole pixels.
+    int w = 0;
+    if (!RoundCoord(s.penWidth, w) || w <= 1) w = 0;
+    pen = CanvasPen(s, w);
+  }
+  void applyFont() {
+    if (!fontApplied) {
+      painter.setFont(font);
+      fontApplied = true;
+    }
+  }
+  QBrush brush() const {
+    return s.brushStyle == BrushStyle::Solid ? QBrush(ToQColor(s.brushColour)) : QBrush();
+  }
+};
+
+ImageCanvas::ImageCanvas(QImage& image) : d_(std::make_unique<State>(image)) {
+  if (!image.isNull()) d_->painter.begin(&image);
+  d_->rebuildFont();
+  d_->rebuildPen();
+}
+
+ImageCanvas::~ImageCanvas() {
+  if (d_->painter.isActive()) d_->painter.end();
+}
+
+QSizeF ImageCanvas::size() const {
+  return QSizeF(d_->image.size());
+}
+
+void ImageCanvas::setFont(const QString& face, double pointSize, unsigned style, Colour colour,
+                          bool defaultCharset) {
+  CanvasState& s = d_->s;
+  s.fontColour = colour;
+  if (s.face == face && s.pointSize == pointSize && s.style == style &&
+      s.defaultCharset == defaultCharset) {
+    return;
+  }
+  s.face = face;
+  s.pointSize = pointSize;
+  s.style = style;
+  s.defaultCharset = defaultCharset;
+  d_->rebuildFont();
+}
+
+void ImageCanvas::setBrush(Colour colour, BrushStyle style) {
+  d_->s.brushColour = colour;
+  d_->s.brushStyle = style;
+}
+
+void ImageCanvas::setPen(Colour colour, PenStyle style, double width) {
+  d_->s.penColour = colour;
+  d_->s.penStyle = style;
+  d_->s.penWidth = width;
+  d_->rebuildPen();
+}
+
+void ImageCanvas::setPenColour(Colour colour) {
+  if (d_->s.penColour == colour) return;
+  d_->s.penColour = colour;
+  d_->rebuildPen();
+}
+
+Colour ImageCanvas::fontColour() const {
+  return d_->s.fontColour;
+}
+double ImageCanvas::fontSize() const {
+  return d_->s.pointSize;
+}
+
+void ImageCanvas::setFontSize(double pointSize) {
+  if (d_->s.pointSize == pointSize) return;
+  d_->s.pointSize = pointSize;
+  d_->rebuildFont();
+}
+
+void ImageCanvas::line(double x1, double y1, double x2, double y2) {
+  int a, b, c, e;
+  if (!d_->painter.isActive() || !RoundCoord(x1, a) || !RoundCoord(y1, b) || !RoundCoord(x2, c) ||
+      !RoundCoord(y2, e)) {
+    return;
+  }
+  d_->painter.setPen(d_->pen);
+  d_->painter.drawLine(a, b, c, e);
+}
+
+void ImageCanvas::rect(double x1, double y1, double x2, double y2) {
+  Px r;
+  if (!d_->painter.isActive() || !PixelRect(x1, y1, x2, y2, r)) return;
+  if (d_->s.penStyle == PenStyle::Clear) {
+    // Without a pen the classic canvas fills one pixel less each way.
+    if (d_->s.brushStyle == BrushStyle::Solid) {
+      d_->painter.fillRect(r.outline(), ToQColor(d_->s.brushColour));
+    }
+    return;
+  }
+  d_->painter.setPen(d_->pen);
+  d_->painter.setBrush(d_->brush());
+  d_->painter.drawRect(r.outline());
+}
+
+void ImageCanvas::roundRect(double x1, double y1, double x2, double y2, double w, double h) {
+  Px r;
+  if (!d_->painter.isActive() || !PixelRect(x1, y1, x2, y2, r) || !std::isfinite(w) ||
+      !std::isfinite(h)) {
+    return;
+  }
+  d_->painter.setPen(d_->pen);
+  d_->painter.setBrush(d_->brush());
+  // Markers are round on screen: smoothing keeps a small circle from looking square.
+  d_->painter.setRenderHint(QPainter::Antialiasing, true);
+  d_->painter.drawRoundedRect(r.outline(), std::fabs(w) / 2, std::fabs(h) / 2);
+  d_->painter.setRenderHint(QPainter::Antialiasing, false);
+}
+
+void ImageCanvas::fill(double x1, double y1, double x2, double y2, Colour colour) {
+  Px r;
+  if (!d_->painter.isActive() || !PixelRect(x1, y1, x2, y2, r)) return;
+  d_->painter.fillRect(r.covered(), ToQColor(colour));
+}
+
+QSizeF ImageCanvas::textSize(const QString& text) const {
+  return QSizeF(d_->metrics->horizontalAdvance(text), d_->metrics->height());
+}
+
+void ImageCanvas::text(double x, double y, const QString& text) {
+  int px, py;
+  if (!d_->painter.isActive() || text.isEmpty() || !RoundCoord(x, px) || !RoundCoord(y, py)) {
+    return;
+  }
+  if (d_->s.brushStyle == BrushStyle::Solid) {
+    const QSizeF sz = textSize(text);
+    d_->painter.fillRect(QRectF(px, py, std::ceil(sz.width()), std::ceil(sz.height())),
+                         ToQColor(d_->s.brushColour));
+  }
+  textTransparent(px, py, text, d_->s.fontColour);
+}
+
+void ImageCanvas::textTransparent(double x, double y, const QString& text, Colour colour) {
+  int px, py;
+  if (!d_->painter.isActive() || text.isEmpty() || !RoundCoord(x, px) || !RoundCoord(y, py)) {
+    return;
+  }
+  d_->applyFont();
+  d_->painter.setPen(ToQColor(colour));
+  d_->painter.drawText(QPointF(px, py + d_->metrics->ascent()), text);
+}
+
+void ImageCanvas::drawPicture(double x1, double y1, double x2, double y2, const Picture& pic) {
+  Px r;
+  if (!d_->painter.isActive() || pic.isEmpty() || !PixelRect(x1, y1, x2, y2, r)) return;
+  const QRect target = r.covered();
+  if (target.isEmpty()) return;
+  if (!pic.image().isNull()) {
+    d_->painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    d_->painter.drawImage(target, pic.image());
+  } else {
+    d_->painter.setRenderHint(QPainter::Antialiasing, true);
+    pic.svg()->render(&d_->painter, QRectF(target));
+    d_->painter.setRenderHint(QPainter::Antialiasing, false);
+  }
+}
+
+}  // namespace qora
