@@ -244,6 +244,19 @@ int Settings::energySource() const {
   return integer(kSecParams, "Source");
 }
 
+bool Settings::storageChilled() const {
+  return integer(kSecStorage, "k_CHILL") == 1;
+}
+void Settings::setStorageChilled(bool chilled) {
+  setInteger(kSecStorage, "k_CHILL", chilled ? 1 : 0);
+}
+bool Settings::rValueByMeanTemperature() const {
+  return integer(kSecRValue, "Select") == 0;
+}
+void Settings::setRValueByMeanTemperature(bool byMean) {
+  setInteger(kSecRValue, "Select", byMean ? 0 : 1);
+}
+
 CalcContext Settings::calcContext() const {
   CalcContext c;
   const auto t = [this](const char* key) { return text(kSecParams, key).toStdString(); };

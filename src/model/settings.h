@@ -60,6 +60,14 @@ class Settings {
   int emissivityChoice() const;
   int energySource() const;
 
+  // The two radio pairs. [STORAGE] k_CHILL: 1 selects chilled water, any other value hot
+  // water (saved as 1 or 0). [Rvalue] Select: 0 selects the mean-temperature button, any
+  // other value the k button (saved as 0 or 1).
+  bool storageChilled() const;
+  void setStorageChilled(bool chilled);
+  bool rValueByMeanTemperature() const;
+  void setRValueByMeanTemperature(bool byMean);
+
   // The engine's view of the current settings (texts passed as typed).
   CalcContext calcContext() const;
 

@@ -4,19 +4,61 @@
 #define SI_IMPLEMENTATION
 #include <SimpleIni.h>
 
+#include <QFileInfo>
+
 #include "model/language.h"
 #include "model/settings.h"
 #include "model/text_file.h"
-
-#include <QFileInfo>
 
 namespace qora {
 
 namespace {
 
+// Comment lines at the very end of a file belong to no key, and the store drops them;
+// they are put back at the end of the saved file.
+QByteArray TrailingComments(const QByteArray& bytes) {
+  QList<QByteArray> lines = bytes.split('\n');
+  qsizetype first = lines.size();
+  bool anyComment = false;
+  while (first > 0) {
+    const QByteArray l = lines[first - 1].trimmed();
+    if (!l.isEmpty() && !l.startsWith(';') && !l.startsWith('#')) break;
+    anyComment = anyComment || !l.isEmpty();
+    --first;
+  }
+  if (!anyComment) return {};
+  QByteArray out;
+  for (qsizetype i = first; i < lines.size(); ++i) {
+    const QByteArray l = lines[i].trimmed();
+    if (!l.isEmpty()) out += l + '\n';
+  }
+  return out;
+}
+
+// A line that is neither a section, a comment nor "key=value" is kept by the store as a
+// key without value; it is given an explicit empty value first, because the store would
+// otherwise attach the previous key's value to it.
+QByteArray WithEmptyValues(const QByteArray& bytes) {
+  QList<QByteArray> lines = bytes.split('\n');
+  for (QByteArray& line : lines) {
+    const QByteArray t = line.trimmed();
+    if (t.isEmpty() || t.startsWith(';') || t.startsWith('#') || t.startsWith('[') ||
+        t.contains('=')) {
+      continue;
+    }
+    if (line.endsWith('\r')) {
+      line.insert(line.size() - 1, '=');
+    } else {
+      line.append('=');
+    }
+  }
+  return lines.join('\n');
+}
+
 // Parses the file's bytes; false when the file exists but cannot be read as a file (a
 // directory, no permission), so that a save never replaces what it could not read.
-bool LoadIni(CSimpleIniA& ini, const QString& iniPath, bool* existed) {
+bool LoadIni(CSimpleIniA& ini, const QString& iniPath, bool* existed,
+             QByteArray* trailing = nullptr) {
   ini.SetUnicode(true);
   ini.SetMultiKey(false);
   ini.SetMultiLine(false);
@@ -27,6 +69,8 @@ bool LoadIni(CSimpleIniA& ini, const QString& iniPath, bool* existed) {
   if (!*existed) return true;
   QByteArray bytes;
   if (!ReadFileBytes(iniPath, bytes)) return false;
+  if (trailing) *trailing = TrailingComments(bytes);
+  bytes = WithEmptyValues(bytes);
   return ini.LoadData(bytes.constData(), static_cast<size_t>(bytes.size())) >= 0;
 }
 
@@ -70,7 +114,8 @@ bool LoadSettings(Settings& settings, const QString& iniPath) {
 bool SaveSettings(const Settings& settings, const QString& iniPath) {
   CSimpleIniA ini;
   bool existed = false;
-  if (!LoadIni(ini, iniPath, &existed)) return false;
+  QByteArray trailing;
+  if (!LoadIni(ini, iniPath, &existed, &trailing)) return false;
 
   for (const SettingKey& k : SettingKeys()) {
     QString value;
@@ -92,7 +137,7 @@ bool SaveSettings(const Settings& settings, const QString& iniPath) {
 
   std::string out;
   if (ini.Save(out, false) < 0) return false;
-  return WriteFileAtomically(iniPath, QByteArray::fromStdString(out));
+  return WriteFileAtomically(iniPath, QByteArray::fromStdString(out) + trailing);
 }
 
 int ReadLanguageIndex(const QString& iniPath) {

@@ -101,6 +101,8 @@ TEST(Settings, SavedRadioPairsAndFactorByFollowTheirRules) {
   home.writeFile("QORA2000.ini", "[STORAGE]\nk_CHILL=2\n[Rvalue]\nSelect=5\n");
   Settings s;
   ASSERT_TRUE(LoadSettings(s, Ini(home)));
+  EXPECT_FALSE(s.storageChilled());
+  EXPECT_FALSE(s.rValueByMeanTemperature());
   s.setFactorBy(2);
   EXPECT_EQ(s.factorBy(), 2);
   EXPECT_EQ(s.calcContext().factorBy, 2);
@@ -113,18 +115,25 @@ TEST(Settings, SavedRadioPairsAndFactorByFollowTheirRules) {
   Settings again;
   ASSERT_TRUE(LoadSettings(again, Ini(home)));
   EXPECT_EQ(again.factorBy(), 1);
-  EXPECT_NE(again.integer(kSecStorage, "k_CHILL"), 1);
+  EXPECT_FALSE(again.storageChilled());
+  again.setStorageChilled(true);
+  again.setRValueByMeanTemperature(true);
+  ASSERT_TRUE(SaveSettings(again, Ini(home)));
+  const QByteArray file2 = home.readFile("QORA2000.ini");
+  EXPECT_TRUE(file2.contains("\nk_CHILL=1\n"));
+  EXPECT_TRUE(file2.contains("\nSelect=0\n"));
 }
 
 TEST(Settings, SaveKeepsOtherLinesInPlaceAndRoundTripsEveryValue) {
   TempHome home;
   home.writeFile("QORA2000.ini",
                  "; kept comment\n[Extra]\nfoo=bar\n[qora2000]\nunits=3\nmine=1\n"
-                 "[DUCT]\n; duct note\nTdb=30\n");
+                 "[DUCT]\n; duct note\nTdb=30\njunk line\n; end note\n");
   Settings s;
   ASSERT_TRUE(LoadSettings(s, Ini(home)));
   s.setText(kSecHot, "Tlen_Length", QString::fromUtf8("1,200 \u0E3F"));
   s.setText(kSecParams, "currency", "$");
+  s.setText(kSecDuct, "Top", "");  // an emptied box stays empty, not the key before it
   ASSERT_TRUE(SaveSettings(s, Ini(home)));
 
   // The store separates sections with blank lines; only the order of the lines counts.
@@ -133,7 +142,8 @@ TEST(Settings, SaveKeepsOtherLinesInPlaceAndRoundTripsEveryValue) {
   EXPECT_TRUE(file.startsWith("; kept comment\n[Extra]\nfoo=bar\n")) << file.toStdString();
   // Keys the file lacked are added at the end of their section.
   EXPECT_TRUE(file.contains("units=3\nmine=1\nLanguage=1\n")) << file.toStdString();
-  EXPECT_TRUE(file.contains("; duct note\nTdb=30\n"));
+  EXPECT_TRUE(file.contains("; duct note\nTdb=30\njunk line\n")) << file.toStdString();
+  EXPECT_TRUE(file.endsWith("\n; end note\n"));
   EXPECT_EQ(file.count("[DUCT]", Qt::CaseInsensitive), 1);
 
   Settings back;
