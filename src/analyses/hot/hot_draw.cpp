@@ -172,9 +172,11 @@ PixelTables DrawHeatLossCost(const ChartData& d, const AppState& s, Canvas& canv
 PixelTables DrawOverall(const ChartData& d, const AppState& s, Canvas& canvas,
                         const ChartLayout& layout) {
   const HotTexts t{s, d.unitSystem};
+  // The largest thickness is the end of the x axis; its heading place holds the hours (the
+  // row below would run into the unit title above the axes box).
   std::vector<HeadingItem> items = PipeItems(t, "OvallCst");
+  items[3].text = t.hoursLine();
   items.push_back({1, 1, t.priceLine()});
-  items.push_back({4, 0, t.hoursLine()});
   BeginChart(canvas, layout, s, t.msg(42), items, t.axisFooter(6, kQThickness));
   OverallChartSpec spec;
   spec.xDecimals = ThicknessDecimals(d.unitSystem);
