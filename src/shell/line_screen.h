@@ -1,8 +1,10 @@
-// A line screen (chilled or hot water): the chart picture, the eight input panels above it,
-// the command buttons, the refresh cycle and the read-out point of the nearest plotted
-// point. The screen owns the last drawn chart (for the read-out, print and table).
+// A line screen (chilled or hot water): the title bar, the chart picture, the strip of
+// command buttons and the eight input panels below it, the refresh cycle and the read-out
+// point of the nearest plotted point. The screen owns the last drawn chart (for the
+// read-out, print and table).
 #pragma once
 
+#include <QImage>
 #include <QWidget>
 
 #include "charts/chart_data.h"
@@ -30,10 +32,14 @@ class LineScreen : public QWidget {
   // The last drawn chart; nullptr before the first drawing.
   const ChartData* lastChart() const;
   LineKind kind() const;
+  // The chart picture as last drawn.
+  const QImage& chartImage() const;
 
  signals:
   void printRequested();
   void tableRequested();
+  // A chart was computed and drawn (after an input change or a refresh).
+  void chartDrawn();
 
  private:
   struct Private;

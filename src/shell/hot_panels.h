@@ -1,0 +1,12 @@
+// The eight input panels of the hot-water screen, in the order of their selector buttons.
+#pragma once
+
+#include <array>
+
+#include "shell/line_screen_panel.h"
+
+namespace qora {
+
+const std::array<PanelDesc, 8>& HotPanels();
+
+}  // namespace qora
