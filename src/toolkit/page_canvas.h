@@ -4,7 +4,9 @@
 // with MmToDots at the device's real resolution.
 #pragma once
 
+#include <QPageSize>
 #include <QPagedPaintDevice>
+#include <QString>
 #include <memory>
 
 #include "toolkit/canvas.h"
@@ -19,6 +21,23 @@ class PageCanvas : public Canvas {
   PageCanvas(QPagedPaintDevice& device, PageOrientation orientation);
   ~PageCanvas() override;  // ends painting (the document)
   int printerDpi() const;
+
+  // A PDF file of A4 (or Letter) sheets at `dpi`, written atomically: the file appears (or
+  // replaces an older one) only when finish() or the destructor completes the document.
+  static std::unique_ptr<PageCanvas> toPdf(const QString& fileName, PageOrientation orientation,
+                                           QPageSize sheet = QPageSize(QPageSize::A4),
+                                           int dpi = 600);
+
+  // False when the device could not be opened for painting (nothing is drawn then).
+  bool isActive() const;
+  // Starts the next sheet with the same logical page; the pen, brush and font stay.
+  bool newPage();
+  // Ends the document; for toPdf, commits the file. False when nothing was written.
+  bool finish();
+  // Where the logical page lies on the sheet, in device dots, and the scale applied when a
+  // sheet is too small for it (1 on A4; slightly less on Letter, which is 0.6 mm short).
+  QPointF pageOffsetDots() const;
+  double fitScale() const;
 
   QSizeF size() const override;
   void setFont(const QString& face, double pointSize, unsigned style, Colour colour,
@@ -45,5 +64,10 @@ class PageCanvas : public Canvas {
 
 // BeginPortraitPage / BeginLandscapePage defaults: font "AngsanaUPC" 12 pt black regular,
 // brush white solid, pen black solid 0.5 mm. PageCanvas applies them on construction.
+void SetPageDefaults(Canvas& page);
+
+// The page set-up of a print job: the logical page on the device with the defaults above.
+std::unique_ptr<PageCanvas> BeginPortraitPage(QPagedPaintDevice& device);
+std::unique_ptr<PageCanvas> BeginLandscapePage(QPagedPaintDevice& device);
 
 }  // namespace qora

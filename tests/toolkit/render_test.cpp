@@ -1,0 +1,172 @@
+// Real renderings behind the draw lists: a screen picture probed pixel by pixel, and a
+// PDF page turned into an image with pdftoppm and probed the same way.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFontInfo>
+#include <QImage>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include "toolkit/draw.h"
+#include "toolkit/image_canvas.h"
+#include "toolkit/page_canvas.h"
+
+namespace qora {
+namespace {
+
+// Where a test leaves its rendering for a person to look at (QORA_RENDER_DIR), if set.
+void Keep(const QImage& img, const char* name) {
+  const QByteArray dir = qgetenv("QORA_RENDER_DIR");
+  if (!dir.isEmpty()) img.save(QString::fromUtf8(dir) + "/" + name);
+}
+
+QRgb Rgb(Colour c) {
+  return qRgb(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+}
+
+TEST(ImageRendering, PrimitivesLandOnTheRoundedPixels) {
+  QImage img(200, 120, QImage::Format_RGB32);
+  {
+    ImageCanvas pic(img);
+    ClearPicture(pic, kWhite);
+    SetPicBrush(pic, kYellow, BrushStyle::Solid);
+    SetPicPen(pic, kBlack, PenStyle::Solid, 1);
+    PicRect(pic, 10, 10, 50.5, 40, kRed);  // 50.5 rounds to 50 (halves to even)
+    PicLine(pic, 60, 5, 60, 100, kBlue);
+    SetPicBrush(pic, kLime, BrushStyle::Solid);
+    PicMarker(pic, 100, 60, 8);
+    SetPicFont(pic, "Arial", 12, kBold, kBlack);
+    SetPicBrush(pic, kAqua, BrushStyle::Solid);
+    PicText(pic, 2, 2, "Text", 190, 110);
+  }
+  Keep(img, "primitives.png");
+  EXPECT_EQ(img.pixel(10, 10), Rgb(kRed));  // outline corner
+  EXPECT_EQ(img.pixel(49, 39), Rgb(kRed));  // right/bottom edge excluded: last pixel 49
+  EXPECT_EQ(img.pixel(50, 25), Rgb(kWhite));
+  EXPECT_EQ(img.pixel(30, 25), Rgb(kYellow));  // filled with the brush
+  EXPECT_EQ(img.pixel(60, 50), Rgb(kBlue));
+  EXPECT_EQ(img.pixel(100, 60), Rgb(kLime));  // marker centre
+  // The outline takes the pen colour the line left (blue), on the top row y = 60 - 8.
+  const QColor edge = QColor::fromRgb(img.pixel(100, 52));
+  EXPECT_TRUE(edge.blue() > 150 && edge.red() < 120 && edge.green() < 120)
+      << edge.name().toStdString();
+  EXPECT_EQ(img.pixel(100, 50), Rgb(kWhite));
+  // Right/bottom aligned text: its background box ends just left of and above the anchor.
+  EXPECT_EQ(img.pixel(189, 109), Rgb(kAqua));
+  EXPECT_EQ(img.pixel(191, 111), Rgb(kWhite));
+  EXPECT_EQ(img.pixel(150, 109), Rgb(kWhite));  // "Text" in 16 px bold is narrower than 40
+}
+
+// Renders page 1 of a PDF at `dpi` with pdftoppm; a null image when that fails.
+QImage RenderPdf(const QString& pdf, int dpi) {
+  const QString tool = QStandardPaths::findExecutable("pdftoppm");
+  if (tool.isEmpty()) return {};
+  const QString stem = pdf + "-page";
+  QProcess p;
+  p.start(tool, {"-r", QString::number(dpi), "-png", "-singlefile", pdf, stem});
+  if (!p.waitForFinished(30000) || p.exitCode() != 0) return {};
+  return QImage(stem + ".png").convertToFormat(QImage::Format_RGB32);
+}
+
+// Pixel of a sheet position in millimetres on a rendering at `dpi`.
+QRgb At(const QImage& img, double xMm, double yMm, int dpi) {
+  return img.pixel(static_cast<int>(xMm * dpi / 25.4), static_cast<int>(yMm * dpi / 25.4));
+}
+
+bool IsDark(QRgb c) {
+  return qRed(c) < 100 && qGreen(c) < 100 && qBlue(c) < 100;
+}
+
+struct PdfCase {
+  PageOrientation orientation;
+  double sheetW, sheetH;  // A4 in the page's orientation, mm
+  double pageW, pageH;    // logical page, mm
+};
+
+TEST(PdfRendering, LogicalPageIsCentredOnTheSheetInMillimetres) {
+  const PdfCase cases[] = {{PageOrientation::Portrait, 210, 297, 200, 280},
+                           {PageOrientation::Landscape, 297, 210, 280, 200}};
+  for (const PdfCase& c : cases) {
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("page.pdf");
+    {
+      auto page = PageCanvas::toPdf(pdf, c.orientation, QPageSize(QPageSize::A4), 300);
+      ASSERT_TRUE(page->isActive());
+      EXPECT_EQ(page->printerDpi(), 300);
+      EXPECT_EQ(page->size(), QSizeF(c.pageW, c.pageH));
+      page->fill(0, 0, 5, 5, kBlack);  // the logical page's own top-left corner
+      page->fill(c.pageW - 5, c.pageH - 5, c.pageW, c.pageH, kBlue);
+      SetPrnBrush(*page, kRed, BrushStyle::Solid);
+      SetPrnPen(*page, kBlack, PenStyle::Solid, 0);
+      PrnRect(*page, 20, 20, 60, 40);
+      SetPrnPen(*page, kLime, PenStyle::Solid, 2);
+      PrnLine(*page, 100, 50, 100, 150);
+      SetPrnFont(*page, "Arial", 36, kBlack, kBold);
+      SetPrnBrush(*page, kWhite, BrushStyle::Clear);
+      PrnText(*page, 1, 1, "QORA", 140, 100);
+      EXPECT_TRUE(page->finish());
+    }
+    const int dpi = 100;
+    const QImage img = RenderPdf(pdf, dpi);
+    if (img.isNull()) GTEST_SKIP() << "pdftoppm is not available";
+    Keep(img,
+         c.orientation == PageOrientation::Portrait ? "pdf-portrait.png" : "pdf-landscape.png");
+    const double ox = (c.sheetW - c.pageW) / 2, oy = (c.sheetH - c.pageH) / 2;
+    // The sheet is A4 (the PDF gives it in whole points, hence a pixel either way).
+    EXPECT_NEAR(img.width(), c.sheetW * dpi / 25.4, 1);
+    EXPECT_NEAR(img.height(), c.sheetH * dpi / 25.4, 1);
+    EXPECT_TRUE(IsDark(At(img, ox + 2.5, oy + 2.5, dpi)));
+    EXPECT_EQ(At(img, ox - 1, oy + 2.5, dpi), qRgb(255, 255, 255));
+    EXPECT_EQ(At(img, ox + 2.5, oy - 1, dpi), qRgb(255, 255, 255));
+    EXPECT_EQ(At(img, ox + c.pageW - 2.5, oy + c.pageH - 2.5, dpi), Rgb(kBlue));
+    EXPECT_EQ(At(img, ox + c.pageW + 1, oy + c.pageH - 2.5, dpi), qRgb(255, 255, 255));
+    EXPECT_EQ(At(img, ox + 40, oy + 30, dpi), Rgb(kRed));
+    EXPECT_EQ(At(img, ox + 100, oy + 100, dpi), Rgb(kLime));  // 2 mm line, centred on x
+    EXPECT_EQ(At(img, ox + 100, oy + 160, dpi), qRgb(255, 255, 255));
+    // 36 pt bold capitals about 12 mm high, centred on (140, 100).
+    int dark = 0;
+    for (double x = 120; x <= 160; x += 0.5) dark += IsDark(At(img, ox + x, oy + 100, dpi));
+    EXPECT_GT(dark, 5);
+    EXPECT_FALSE(IsDark(At(img, ox + 140, oy + 110, dpi)));
+  }
+}
+
+TEST(PdfRendering, ZeroMillimetrePenDrawsTheThinnestVisibleLine) {
+  QTemporaryDir dir;
+  const QString pdf = dir.filePath("hairline.pdf");
+  {
+    auto page = PageCanvas::toPdf(pdf, PageOrientation::Portrait, QPageSize(QPageSize::A4), 600);
+    SetPrnPen(*page, kBlack, PenStyle::Solid, 0);
+    PrnLine(*page, 20, 50, 180, 50);
+    SetPrnPen(*page, kBlack, PenStyle::Solid, 1);
+    PrnLine(*page, 20, 100, 180, 100);
+  }
+  const int dpi = 300;
+  const QImage img = RenderPdf(pdf, dpi);
+  if (img.isNull()) GTEST_SKIP() << "pdftoppm is not available";
+  auto darkRows = [&](double yMm) {
+    int rows = 0;
+    const int x = qRound((5 + 100) * dpi / 25.4), y0 = qRound((8.5 + yMm) * dpi / 25.4);
+    for (int y = y0 - 20; y <= y0 + 20; ++y) rows += qGray(img.pixel(x, y)) < 160;
+    return rows;
+  };
+  const int hair = darkRows(50), oneMm = darkRows(100);
+  EXPECT_GE(hair, 1);         // drawn
+  EXPECT_LE(hair, 2);         // and thinnest: one device pixel
+  EXPECT_NEAR(oneMm, 12, 1);  // 1 mm at 300 dpi
+}
+
+TEST(PdfRendering, UnwritableFileReportsFailureAndLeavesNothing) {
+  QTemporaryDir dir;
+  const QString pdf = dir.filePath("missing-folder/page.pdf");
+  auto page = PageCanvas::toPdf(pdf, PageOrientation::Portrait);
+  PrnLine(*page, 0, 0, 10, 10);
+  EXPECT_FALSE(page->finish());
+  EXPECT_FALSE(QFile::exists(pdf));
+}
+
+}  // namespace
+}  // namespace qora
