@@ -7,6 +7,7 @@
 #include <QString>
 
 #include "toolkit/canvas.h"
+#include "toolkit/picture.h"
 
 namespace qora {
 
