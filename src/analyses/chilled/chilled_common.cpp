@@ -74,27 +74,38 @@ AxisRange ValueAxis(const Real* values, int count) {
 
 namespace {
 
-template <typename T>
-bool Finite(const T& values) {
-  return std::all_of(values.begin(), values.end(),
-                     [](Real v) { return std::isfinite(static_cast<double>(v)); });
+// 0: every value shown; 1: some value is not finite; 2: some value is too large.
+int Worst(Real v) {
+  if (!std::isfinite(static_cast<double>(v))) return 1;
+  return std::fabs(v) > kLargestChartValue ? 2 : 0;
 }
 
-bool FiniteAxis(const AxisRange& a) {
-  return std::isfinite(static_cast<double>(a.lo)) && std::isfinite(static_cast<double>(a.hi)) &&
-         std::isfinite(static_cast<double>(a.step));
+template <typename T>
+int WorstOf(const T& values) {
+  int w = 0;
+  for (Real v : values) {
+    const int x = Worst(v);
+    if (x == 1) return 1;
+    w = std::max(w, x);
+  }
+  return w;
 }
 
 }  // namespace
 
-bool AllFinite(const ChartData& d) {
-  for (const auto& row : d.chartResults) {
-    if (!Finite(row)) return false;
+std::string ChartRefusal(const ChartData& d) {
+  int w = 0;
+  for (const auto& row : d.chartResults) w = std::max(w, WorstOf(row) == 1 ? 3 : WorstOf(row));
+  const std::array<Real, 7> singles = {d.chartDewPoint, d.xAxis.lo, d.xAxis.hi,  d.xAxis.step,
+                                       d.yAxis.lo,      d.yAxis.hi, d.yAxis.step};
+  for (int x :
+       {WorstOf(d.curveX), WorstOf(d.curveY), WorstOf(d.curveE), WorstOf(singles),
+        WorstOf(d.stockEnergyCost), WorstOf(d.stockInsulationCost), WorstOf(d.stockTotalCost)}) {
+    w = std::max(w, x == 1 ? 3 : x);
   }
-  return Finite(d.curveX) && Finite(d.curveY) && Finite(d.curveE) &&
-         std::isfinite(static_cast<double>(d.chartDewPoint)) && Finite(d.stockEnergyCost) &&
-         Finite(d.stockInsulationCost) && Finite(d.stockTotalCost) && FiniteAxis(d.xAxis) &&
-         FiniteAxis(d.yAxis);
+  if (w == 3) return "not-finite";
+  if (w == 2) return "value-too-large";
+  return {};
 }
 
 QString HeadingTexts::msg(int i) const {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <string>
 #include <vector>
 
 #include "charts/chart_conventions.h"
@@ -50,8 +51,11 @@ AxisRange TemperatureAxis(Real tdb, Real top);
 // 0 .. 1.1 × the largest of the values, rounded up by NiceScale.
 AxisRange ValueAxis(const Real* values, int count);
 
-// No chart may show a value that is not a number or infinite.
-bool AllFinite(const ChartData& data);
+// No chart may show a value that is not a number or infinite ("not-finite"), nor one too
+// large for tick labels and pixel positions (beyond ±1e12, "value-too-large"); empty when
+// every value can be shown.
+std::string ChartRefusal(const ChartData& data);
+inline constexpr Real kLargestChartValue = 1e12L;
 
 // Heading texts (language texts and unit labels of the chart's unit system).
 struct HeadingTexts {

@@ -69,7 +69,7 @@ void FillCurve(ChartData& c, const Inputs& in, const EnergyInputs& e, EnergyValu
 }
 
 ComputeResult Done(ChartData c) {
-  if (!AllFinite(c)) return {false, "not-finite", {}};
+  if (std::string why = ChartRefusal(c); !why.empty()) return {false, why, {}};
   return {true, {}, std::move(c)};
 }
 

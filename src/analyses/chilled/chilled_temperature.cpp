@@ -22,7 +22,7 @@ namespace {
 constexpr int kMaxHours = 48;
 
 ComputeResult Done(ChartData d) {
-  if (!AllFinite(d)) return {false, "not-finite", {}};
+  if (std::string why = ChartRefusal(d); !why.empty()) return {false, why, {}};
   return {true, {}, std::move(d)};
 }
 

@@ -59,7 +59,7 @@ ComputeResult Finish(ComputeResult res, const Ranges& r) {
     for (int j = r.sizeFrom; j <= r.sizeTo; ++j) m = std::max(m, d.chartResults[c - 1][j - 1]);
   }
   d.yAxis = ValueAxis(&m, 1);
-  if (!AllFinite(d)) return {false, "not-finite", {}};
+  if (std::string why = ChartRefusal(d); !why.empty()) return {false, why, {}};
   res.drawn = true;
   return res;
 }
