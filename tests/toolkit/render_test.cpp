@@ -10,6 +10,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include "keep_rendering.h"
 #include "toolkit/draw.h"
 #include "toolkit/image_canvas.h"
 #include "toolkit/page_canvas.h"
@@ -17,10 +18,8 @@
 namespace qora {
 namespace {
 
-// Where a test leaves its rendering for a person to look at (QORA_RENDER_DIR), if set.
 void Keep(const QImage& img, const char* name) {
-  const QByteArray dir = qgetenv("QORA_RENDER_DIR");
-  if (!dir.isEmpty()) img.save(QString::fromUtf8(dir) + "/" + name);
+  test::KeepRendering(img, name);
 }
 
 QRgb Rgb(Colour c) {
@@ -58,6 +57,78 @@ TEST(ImageRendering, PrimitivesLandOnTheRoundedPixels) {
   EXPECT_EQ(img.pixel(189, 109), Rgb(kAqua));
   EXPECT_EQ(img.pixel(191, 111), Rgb(kWhite));
   EXPECT_EQ(img.pixel(150, 109), Rgb(kWhite));  // "Text" in 16 px bold is narrower than 40
+}
+
+// Lowest row with dark ink in the columns [x0, x1), or -1.
+int InkBottom(const QImage& img, int x0, int x1) {
+  for (int y = img.height() - 1; y >= 0; --y) {
+    for (int x = x0; x < x1; ++x) {
+      if (qGray(img.pixel(x, y)) < 128) return y;
+    }
+  }
+  return -1;
+}
+
+TEST(ImageRendering, RaisedSmallTwoSitsAboveTheBaseLine) {
+  QImage img(200, 60, QImage::Format_RGB32);
+  double mWidth = 0, fullHeight = 0;
+  {
+    ImageCanvas pic(img);
+    ClearPicture(pic, kWhite);
+    SetPicFont(pic, "Arial", 20, kRegular, kBlack);
+    mWidth = pic.textSize("m").width();
+    fullHeight = pic.textSize(R"(m\U2)").height();
+    PicRichText(pic, 10, 10, R"(m\U2)");
+    PicRichText(pic, 100, 10, R"(\GH\D2\DO)");
+  }
+  Keep(img, "richtext.png");
+  const int mx = 10 + static_cast<int>(mWidth);
+  const int mBottom = InkBottom(img, 10, mx - 1), twoBottom = InkBottom(img, mx + 1, 95);
+  ASSERT_GT(mBottom, 0);
+  ASSERT_GT(twoBottom, 0);
+  // The small 2 stands on a line a third of the text height above the base line.
+  EXPECT_NEAR(mBottom - twoBottom, fullHeight / 3, 3);
+  // The shadow: grey ink two pixels right of and below the black H.
+  bool grey = false;
+  for (int y = 0; y < img.height(); ++y) {
+    for (int x = 100; x < 130; ++x) grey |= img.pixel(x, y) == qRgb(128, 128, 128);
+  }
+  EXPECT_TRUE(grey);
+}
+
+TEST(ImageRendering, BandedFrameFillsAndLines) {
+  QImage img(120, 90, QImage::Format_RGB32);
+  {
+    ImageCanvas pic(img);
+    ClearPicture(pic, kWhite);
+    TableFrame t;
+    t.x = 10;
+    t.y = 10;
+    t.colWidth = 40;
+    t.cols = 2;
+    t.subCols = 2;
+    t.subColWidth = 20;
+    t.rowHeight = 15;
+    t.headerRows = 1;
+    t.bodyRows = 4;
+    t.bandCount = 3;
+    t.fillColour = kAqua;
+    t.frameLineWidth = 3;
+    t.subLineWidth = 1;
+    PicTableFrameRows(pic, t);
+  }
+  Keep(img, "frame.png");
+  EXPECT_EQ(img.pixel(25, 17), Rgb(kAqua));    // header
+  EXPECT_EQ(img.pixel(25, 32), Rgb(kWhite));   // body row 1
+  EXPECT_EQ(img.pixel(25, 47), Rgb(kYellow));  // row 2
+  EXPECT_EQ(img.pixel(25, 62), Rgb(kSilver));  // row 3
+  EXPECT_EQ(img.pixel(25, 77), Rgb(kWhite));   // row 4 starts the cycle again
+  EXPECT_EQ(img.pixel(51, 47), Rgb(kBlack));   // 3 px column line centred on x = 50
+  EXPECT_EQ(img.pixel(52, 47), Rgb(kYellow));
+  EXPECT_EQ(img.pixel(30, 47), Rgb(kBlack));  // 1 px sub-column line at x = 30
+  EXPECT_EQ(img.pixel(31, 47), Rgb(kYellow));
+  EXPECT_EQ(img.pixel(25, 86), Rgb(kBlack));  // bottom line centred on y = 85
+  EXPECT_EQ(img.pixel(25, 88), Rgb(kWhite));
 }
 
 // Renders page 1 of a PDF at `dpi` with pdftoppm; a null image when that fails.

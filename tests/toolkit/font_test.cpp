@@ -1,0 +1,85 @@
+// Font faces named by the language files: fontconfig substitutes, Thai text, and sizes as
+// a 96 dpi screen and a printer of known resolution give them.
+#include <gtest/gtest.h>
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QImage>
+#include <QRawFont>
+
+#include "keep_rendering.h"
+#include "toolkit/canvas_state.h"
+#include "toolkit/draw.h"
+#include "toolkit/image_canvas.h"
+
+namespace qora {
+namespace {
+
+CanvasState Face(const char* face, bool thai = false) {
+  CanvasState s;
+  s.face = QString::fromUtf8(face);
+  s.pointSize = 12;
+  s.defaultCharset = thai;
+  return s;
+}
+
+TEST(Fonts, MissingFacesTakeTheMetricCompatibleSubstitutes) {
+  struct Case {
+    const char* face;
+    const char* family;
+  };
+  const Case cases[] = {{"Arial", "Liberation Sans"},
+                        {"Times New Roman", "Liberation Serif"},
+                        {"Courier New", "Liberation Mono"},
+                        {"DejaVu Sans", "DejaVu Sans"}};
+  for (const Case& c : cases) {
+    EXPECT_EQ(QFontInfo(CanvasFont(Face(c.face), 96)).family(), c.family) << c.face;
+  }
+}
+
+const QString kThai = QString::fromUtf8("ภาษาไทย สวัสดี");
+
+TEST(Fonts, DefaultCharsetPicksAFaceWithThaiGlyphs) {
+  const QFont font = CanvasFont(Face("AngsanaUPC", true), 96);
+  const QString family = QFontInfo(font).family();
+  EXPECT_TRUE(QFontDatabase::writingSystems(family).contains(QFontDatabase::Thai))
+      << family.toStdString();
+  const QRawFont raw = QRawFont::fromFont(font, QFontDatabase::Thai);
+  for (QChar ch : kThai) {
+    if (ch != ' ') {
+      EXPECT_TRUE(raw.supportsCharacter(ch)) << static_cast<int>(ch.unicode());
+    }
+  }
+}
+
+TEST(Fonts, ThaiTextRendersAsInk) {
+  QImage img(240, 40, QImage::Format_RGB32);
+  {
+    ImageCanvas pic(img);
+    ClearPicture(pic, kWhite);
+    SetPicFontDefaultCharset(pic, "AngsanaUPC", 16, kRegular, kBlack);
+    const QSizeF sz = pic.textSize(kThai);
+    EXPECT_GT(sz.width(), 60);
+    PicText(pic, 0, 0, kThai, 4, 4);
+  }
+  test::KeepRendering(img, "thai.png");
+  int ink = 0;
+  for (int y = 0; y < img.height(); ++y) {
+    for (int x = 0; x < img.width(); ++x) ink += qGray(img.pixel(x, y)) < 128;
+  }
+  EXPECT_GT(ink, 150);
+}
+
+TEST(Fonts, ScreenPointsAreSixteenPixelsPerTwelveAndPrinterPointsFollowItsResolution) {
+  EXPECT_EQ(QFontInfo(CanvasFont(Face("Arial"), 96)).pixelSize(), 16);
+  EXPECT_EQ(QFontInfo(CanvasFont(Face("Arial"), 300)).pixelSize(), 50);
+  EXPECT_EQ(QFontInfo(CanvasFont(Face("Arial"), 600)).pixelSize(), 100);
+  QImage img(10, 10, QImage::Format_RGB32);
+  ImageCanvas pic(img);
+  SetPicFont(pic, "Arial", 12, kRegular, kBlack);
+  // Liberation Sans lines are about 1.15 em: 18.4 pixels at 16.
+  EXPECT_NEAR(pic.textSize("Wg").height(), 18.4, 1);
+}
+
+}  // namespace
+}  // namespace qora
