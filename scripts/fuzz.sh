@@ -36,6 +36,10 @@ seed "$corpus/fuzz_param_file" data/QORApara.qdt
 seed "$corpus/fuzz_insul_cost_files" data/QORAInsu.qdt data/QORAcost.qdt
 seed "$corpus/fuzz_message_file" data/EN/EN-msg.qdt data/EN/EN-mnu.qdt
 
+# Every input is written to a file and saved back; a memory-backed folder keeps the
+# many small writes cheap.
+if [ -d /dev/shm ] && [ -w /dev/shm ]; then export TMPDIR=/dev/shm; fi
+
 status=0
 for t in "${targets[@]}"; do
   echo "fuzz.sh: $t for ${seconds}s"

@@ -132,6 +132,13 @@ QStringList ReadLanguageLines(const QString& path, int langIndex, bool* opened) 
   return SplitLines(DecodeLanguageBytes(bytes, langIndex));
 }
 
+int TextSizeForScreen(int w) {
+  if (w <= 800) return 10;
+  if (w <= 1024) return 12;
+  if (w <= 2000) return 14;
+  return 10;
+}
+
 QStringList ReadSection(const QString& path, const QString& key, int langIndex) {
   const QStringList lines = ReadLanguageLines(path, langIndex, nullptr);
   QStringList section;

@@ -87,6 +87,10 @@ bool LoadLanguageTexts(LanguageTexts& texts, const QString& appDir, int langInde
 // starting with '@' or the end of the file). Missing file or key: empty list.
 QStringList ReadSection(const QString& path, const QString& key, int langIndex);
 
+// Point size of the body text of the catalogue and conversion pages for a screen width in
+// pixels: up to 800 -> 10, up to 1024 -> 12, up to 2000 -> 14, wider -> 10.
+int TextSizeForScreen(int screenWidth);
+
 // Decodes file bytes: UTF-8 when valid, else the legacy code page of the language.
 QString DecodeLanguageBytes(const QByteArray& bytes, int langIndex);
 

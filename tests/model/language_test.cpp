@@ -126,6 +126,12 @@ TEST(ReadSection, KeysMatchExactlyAndSectionsEndAtTheNextAtOrTheEnd) {
   EXPECT_TRUE(ReadSection(home.path() + "/none.qdt", "@PROD", 1).isEmpty());
 }
 
+TEST(ReadSection, BodyTextSizeByScreenWidth) {
+  const std::pair<int, int> cases[] = {{640, 10},  {800, 10},  {801, 12}, {1024, 12},
+                                       {1025, 14}, {2000, 14}, {2001, 10}};
+  for (const auto& [width, size] : cases) EXPECT_EQ(TextSizeForScreen(width), size) << width;
+}
+
 TEST(ReadSection, FileNamesFollowTheLanguageFolder) {
   EXPECT_EQ(LanguageFilePath("/app", 5, "mnu.qdt"), "/app/THAI/THAI-mnu.qdt");
   EXPECT_EQ(LanguageFilePath("/app", 6, "msg.qdt"), "/app/QORAPUR/QORAPUR-msg.qdt");
