@@ -6,6 +6,8 @@
 #include <QFile>
 #include <functional>
 
+#include <unistd.h>
+
 #include "model/app_state.h"
 #include "test_support.h"
 
@@ -31,13 +33,13 @@ std::vector<Writer> AllWriters() {
 }
 
 TEST(FileSafety, ReadOnlyFolderKeepsThePreviousFile) {
+  if (geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
   for (const Writer& w : AllWriters()) {
     TempHome home;
     home.writeFile(w.file, "previous\n");
     QFile::setPermissions(home.path(), QFile::ReadOwner | QFile::ExeOwner);
     const bool ok = w.write(home.path() + "/" + w.file);
     QFile::setPermissions(home.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    if (QFileInfo(home.path()).isWritable() && ok) continue;  // running as root
     EXPECT_FALSE(ok) << w.file;
     EXPECT_EQ(home.readFile(w.file), "previous\n") << w.file;
   }
