@@ -7,7 +7,11 @@ void LoadProgramState(AppState& state, const QString& appDir) {
   // The language decides which message file is read, before anything else is loaded.
   const int lang = ReadLanguageIndex(state.iniPath());
   state.lang = BuiltinLanguageTexts();
-  LoadLanguageTexts(state.lang, appDir, lang);
+  // A language whose folder is not installed starts with the English texts rather than
+  // with empty chart titles and headings.
+  if (!LoadLanguageTexts(state.lang, appDir, lang) && lang != 1) {
+    LoadLanguageTexts(state.lang, appDir, 1);
+  }
   ReadParamFile(state.params, state.paramPath());
   ReadInsulFile(state.insul, state.insulPath());
   ReadCostFile(state.costs, state.costPath());

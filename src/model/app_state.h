@@ -28,7 +28,9 @@ struct AppState {
 };
 
 // The program's start as one call: early read of Language, the language texts, the
-// parameter, insulation and cost files, then the settings. Missing files leave defaults.
+// parameter, insulation and cost files, then the settings. Missing files leave defaults;
+// a language without its message file takes the English one (the brand stays as the
+// language index sets it).
 void LoadProgramState(AppState& state, const QString& appDir);
 
 }  // namespace qora

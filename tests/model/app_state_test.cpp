@@ -29,6 +29,13 @@ TEST(ProgramState, FreshInstallStartsFromTheShippedFiles) {
   EXPECT_EQ(pur.settings.langIndex(), 6);
   EXPECT_EQ(pur.lang.logoPictureName, "QORAPUR.WMF");
   EXPECT_EQ(pur.lang.hint("QORAForm.kCalcBitBtn"), "QORAPUR k Value");
+
+  // A language that is not installed falls back to the English message file.
+  home.writeFile("QORA2000.ini", "[QORA2000]\nLanguage=4\n");
+  AppState jp;
+  LoadProgramState(jp, home.path());
+  EXPECT_EQ(jp.settings.langIndex(), 4);
+  EXPECT_EQ(jp.lang.MsgText(1), state.lang.MsgText(1));
 }
 
 }  // namespace
