@@ -1,0 +1,84 @@
+// The one full-screen window of the program: splash, main menu, the application screens
+// with the bar below them, and the dialogs, created once. It routes user actions to the
+// dialogs and screens and keeps every view in line with the model after settings loads
+// and unit changes.
+#pragma once
+
+#include <QWidget>
+#include <memory>
+
+namespace qora {
+
+struct AppState;
+class InsulCostDialog;
+class InsulSizeDialog;
+class LineScreen;
+class LocalConditionsDialog;
+class MainBar;
+class MainMenu;
+class ParamDialog;
+class SplashView;
+class WaitDialog;
+
+class MainWindow : public QWidget {
+  Q_OBJECT
+ public:
+  explicit MainWindow(AppState& state, QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  // Leaves the splash: loads the settings, relabels, shows the menu.
+  void start();
+  void showMainMenu();
+  void hideMainMenu();
+  // A menu item: 0..9 (99 and items whose screens are not there yet do nothing).
+  void openItem(int item);
+  // Brings every view to the current unit system, converting the values that follow it
+  // from `oldSystem`.
+  void relabelUnits(int oldSystem);
+  // The unit button: 1 -> 2 -> 3 -> 1, relabel, redraw the visible line screen.
+  void stepUnits();
+  // ha boxes or "ASTM C680" everywhere, by FactorBy.
+  void applyFactorBy();
+  // After a settings load: every view re-reads the model.
+  void afterSettingsLoad();
+  // Quit: saves the settings and closes (closing the window in any way saves too).
+  void exitProgram();
+
+  SplashView& splash() const { return *splash_; }
+  MainMenu& menu() const { return *menu_; }
+  MainBar& bar() const { return *bar_; }
+  ParamDialog& paramDialog() const { return *param_; }
+  LocalConditionsDialog& chillDialog() const { return *chillLocal_; }
+  LocalConditionsDialog& hotDialog() const { return *hotLocal_; }
+  InsulSizeDialog& insulSizeDialog() const { return *insulSize_; }
+  InsulCostDialog& insulCostDialog() const { return *insulCost_; }
+  WaitDialog& waitDialog() const { return *wait_; }
+  QWidget& screenArea() const { return *screens_; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void connectBar();
+  void showModal(QWidget& dialog);
+  void refreshLineScreens();
+  LineScreen* visibleLineScreen() const;
+
+  AppState& state_;
+  SplashView* splash_ = nullptr;
+  MainMenu* menu_ = nullptr;
+  QWidget* screens_ = nullptr;
+  MainBar* bar_ = nullptr;
+  ParamDialog* param_ = nullptr;
+  LocalConditionsDialog* chillLocal_ = nullptr;
+  InsulCostDialog* insulCost_ = nullptr;
+  LocalConditionsDialog* hotLocal_ = nullptr;
+  InsulSizeDialog* insulSize_ = nullptr;
+  WaitDialog* wait_ = nullptr;
+  LineScreen* chillScreen_ = nullptr;
+  LineScreen* hotScreen_ = nullptr;
+  bool saved_ = false;
+};
+
+}  // namespace qora
