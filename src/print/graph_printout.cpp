@@ -29,7 +29,7 @@ enum class Cell {
   Hours,
   TsurfLimit
 };
-enum class Caption { Sizes, Thickness, Length, Time, ThicknessBare };
+enum class Caption { Sizes, Thickness, Length, Time };
 
 struct Placed {
   Cell cell;
@@ -119,6 +119,7 @@ Layout LayoutFor(int kind, bool hot) {
               Caption::Thickness,
               2};
     default:
+      // The thickness caption names its unit here as on every other thickness axis.
       return {34,
               42,
               {{Cell::Pipe, false, 33},
@@ -128,7 +129,7 @@ Layout LayoutFor(int kind, bool hot) {
                {Cell::Hours, false, 53},
                {Cell::K, true, 53},
                {Cell::Ha, true, 63}},
-              Caption::ThicknessBare,
+              Caption::Thickness,
               2};
   }
 }
@@ -157,9 +158,11 @@ QString CellText(Cell cell, const GraphContext& g) {
     case Cell::Thickness:
       return g.msg(6) + p.thickness + g.unitLabel(4);
     case Cell::EnergyUnit:
-      return g.msg(41) + p.currency;
+      // The messages carry no blanks of their own here; the screen joins them the same way.
+      return g.msg(41) + space + p.currency;
     case Cell::Hours:
-      return g.msg(35) + p.hoursPerDay + g.msg(36) + p.daysPerYear + g.msg(37);
+      return g.msg(35) + space + p.hoursPerDay + space + g.msg(36) + " x " + p.daysPerYear + space +
+             g.msg(37);
     case Cell::TsurfLimit:
       return g.msg(27) + p.tsurf + g.unitLabel(1);
   }
@@ -176,8 +179,6 @@ QString CaptionText(Caption c, const GraphContext& g) {
       return g.msg(14) + "(" + g.unitLabel(7) + ")";
     case Caption::Time:
       return g.msg(18) + "(" + g.unitLabel(10) + ")";
-    case Caption::ThicknessBare:
-      return g.msg(6);
   }
   return {};
 }

@@ -32,10 +32,11 @@ QString PrintToDirectory();
 // cancelled or the output could not be written.
 bool RunPrintJob(QWidget* parent, PageOrientation orientation, const QString& title,
                  const PageRenderer& render);
-// The job after the dialog: title, calibration and page set-up, one page, end.
-void PrintOnDevice(QPagedPaintDevice& device, PageOrientation orientation, const QString& title,
+// The job after the dialog: title, calibration and page set-up, one page, end. False when
+// the device could not begin a document.
+bool PrintOnDevice(QPagedPaintDevice& device, PageOrientation orientation, const QString& title,
                    const PageRenderer& render);
-// One page as a PDF file, written atomically (a failed write leaves an old file whole).
+// One A4 page as a PDF file, written atomically (a failed write leaves an old file whole).
 bool WritePdfPage(const QString& file, PageOrientation orientation, const QString& title,
                   const PageRenderer& render);
 

@@ -98,7 +98,9 @@ void DrawSizeGraph(Canvas& page, const GraphContext& g, const PlotRect& plot) {
   PrnRect(page, plot.L, plot.T, plot.R, plot.B);
   const double legendX = plot.R + kLegendGap * g.W;
   SetLegendFont(page, g);
-  PageText(page, 0, 2, LegendHeading(g), legendX, plot.T);
+  // Hung just below the plot's top edge rather than standing on it: standing, it would
+  // run into the heading's right-column line at 53 mm. Row 10, the highest, stays clear.
+  PageText(page, 0, 0, LegendHeading(g), legendX, plot.T + 1);
 
   // --- curves, from the last series to the first ---
   if (!series) return;
