@@ -7,6 +7,7 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <string>
 
 namespace qora {
@@ -26,6 +27,7 @@ constexpr int kMaxDecimals = 40;
 struct Digits {
   std::string digits;
   int exponent = 0;
+  Real readBack = 0;  // the value of the written form
 };
 
 Digits ScientificDigits(Real x, int significant) {
@@ -38,6 +40,7 @@ Digits ScientificDigits(Real x, int significant) {
     if (*p >= '0' && *p <= '9') d.digits.push_back(*p);
   }
   if (p != res.ptr) std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), res.ptr, d.exponent);
+  std::from_chars(buf, res.ptr, d.readBack);
   return d;
 }
 
@@ -48,14 +51,35 @@ Digits ScientificDigits(Real x, int significant) {
 Digits ShortestDigits(Real x) {
   for (int significant = 15; significant < kMaxSignificant; ++significant) {
     Digits d = ScientificDigits(x, significant);
-    std::string text = d.digits;
-    text.insert(1, ".");
-    text += "e" + std::to_string(d.exponent);
-    Real back = 0;
-    std::from_chars(text.data(), text.data() + text.size(), back);
-    if (static_cast<double>(back) == static_cast<double>(std::fabs(x))) return d;
+    if (static_cast<double>(d.readBack) == static_cast<double>(std::fabs(x))) return d;
   }
   return ScientificDigits(x, kMaxSignificant);
+}
+
+// Fast path for the short texts fields hold ("0.95", "25.0", "1234.5"): up to 19 digits
+// with a point and no exponent. The digits form an exact integer m and 10^k is exact in
+// extended precision for k ≤ 27, so m / 10^k is one correctly rounded division, the same
+// value the general conversion gives.
+std::optional<Real> ParseShortDecimal(std::string_view text) {
+  std::uint64_t m = 0;
+  int digits = 0;
+  int scale = -1;  // digits after the point, -1 before a point is seen
+  for (char c : text) {
+    if (c == '.') {
+      if (scale >= 0) return std::nullopt;
+      scale = 0;
+    } else if (c >= '0' && c <= '9') {
+      if (++digits > 19) return std::nullopt;
+      m = m * 10 + static_cast<std::uint64_t>(c - '0');
+      if (scale >= 0) ++scale;
+    } else {
+      return std::nullopt;  // exponent or sign: the general conversion decides
+    }
+  }
+  if (digits == 0) return std::nullopt;
+  Real power = 1;
+  for (int i = 0; i < scale; ++i) power *= 10;
+  return static_cast<Real>(m) / power;
 }
 
 }  // namespace
@@ -74,6 +98,7 @@ std::optional<Real> ParseDecimal(std::string_view text) {
     return std::nullopt;
   }
   if (text.find_first_not_of("0123456789.eE+-") != std::string_view::npos) return std::nullopt;
+  if (const auto fast = ParseShortDecimal(text)) return negative ? -*fast : *fast;
   Real value = 0;
   const auto res =
       std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);

@@ -86,8 +86,11 @@ Real ConvectionCoef(Real c, Real diameterMm, Real tMeanC, Real t1C, Real t2C, Re
   const Real meanBase = tMeanC + 17.8L;
   if (!(d > 0) || !(meanBase > 0)) return 0;
   const Real wind = std::max(windKmh, Real{0});
-  return c * std::pow(1 / d, 0.2L) * std::pow(1 / meanBase, 0.181L) *
-         std::pow(std::fabs(t1C - t2C), 0.266L) * std::sqrt(1 + 0.7935L * wind);
+  // The three powers as one exponential of a sum of logarithms: the same value to the last
+  // digits, at a fraction of the cost of three general powers in extended precision.
+  const Real powers = std::exp(-0.2L * std::log(d) - 0.181L * std::log(meanBase) +
+                               0.266L * std::log(std::fabs(t1C - t2C)));
+  return c * powers * std::sqrt(1 + 0.7935L * wind);
 }
 
 // hr = ε · σ · (Ta⁴ − Ts⁴) / (ta − ts)

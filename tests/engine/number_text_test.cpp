@@ -41,6 +41,23 @@ TEST(StrToValue, ReadsDecimalTextAndRefusesEverythingElseAsZero) {
   }
 }
 
+TEST(StrToValue, CorrectlyRoundedLikeTheCompilersLiterals) {
+  const struct {
+    const char* text;
+    Real literal;
+  } cases[] = {
+      {"0.95", 0.95L},
+      {"0.1", 0.1L},
+      {"1234.5678", 1234.5678L},
+      {"123456789.123456789", 123456789.123456789L},
+      {"3.141592653589793238", 3.141592653589793238L},
+      {"0.00000000000000000001", 0.00000000000000000001L},
+      {"12345678901234567890123", 12345678901234567890123.0L},
+      {"2.675e-3", 2.675e-3L},
+  };
+  for (const auto& c : cases) EXPECT_EQ(StrToValue(c.text), c.literal) << c.text;
+}
+
 TEST(ParseDecimal, KeepsCommasAsNonNumeric) {
   EXPECT_FALSE(ParseDecimal("1,5").has_value());
   EXPECT_FALSE(ParseDecimal("").has_value());

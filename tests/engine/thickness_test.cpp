@@ -37,6 +37,36 @@ TEST(SolveOuterRadius, RootBeyondTheBracketOrUnsolvableGivesZero) {
   EXPECT_EQ(SolveOuterRadius(InSystem(kSI), 10, -30), 0);
 }
 
+// The bisection as described, evaluating the residual at every midpoint.
+Real PlainBisection(Real lo, Real hi, Real x, Real r1) {
+  if ((x - lo * std::log(lo / r1)) * (x - hi * std::log(hi / r1)) > 0) return 0;
+  Real mid = lo;
+  do {
+    mid = (lo + hi) / 2;
+    if (x - mid * std::log(mid / r1) < 0) {
+      hi = mid;
+    } else {
+      lo = mid;
+    }
+  } while (hi - lo >= 0.001L);
+  return mid;
+}
+
+TEST(SolveOuterRadius, SameMidpointAsThePlainBisection) {
+  for (Real r1 : {0.2L, 1.0L, 5.3125L, 30.15L, 304.8L, 762.0L}) {
+    for (Real x : {0.0L, 0.0004L, 0.5L, 1.0L, 11.907L, 16.0L, 123.456L, 999.0L, 5000.0L}) {
+      SCOPED_TRACE(testing::Message() << static_cast<double>(r1) << " " << static_cast<double>(x));
+      EXPECT_EQ(SolveOuterRadius(InSystem(kSI), x, r1), PlainBisection(0.001L, 10000 * r1, x, r1));
+      EXPECT_EQ(SolveOuterRadius(InSystem(kInchPound), x, r1),
+                PlainBisection(0.00001L, 1000 * r1, x, r1));
+      EXPECT_EQ(SolveOuterRadius(InSystem(0), x, r1), PlainBisection(0.00001L, 100 * r1, x, r1));
+    }
+  }
+  // A slightly negative x (two roots below r1) takes the plain path.
+  EXPECT_EQ(SolveOuterRadius(InSystem(kSI), -0.000001L, 30.15L),
+            PlainBisection(0.001L, 301500, -0.000001L, 30.15L));
+}
+
 TEST(SolveOuterRadius, HugeRadiusStillEnds) {
   // The spacing of representable radii near 1e25 is far above the 0.001 tolerance.
   const Real r = SolveOuterRadius(InSystem(kSI), 1e24L, 1e25L);
