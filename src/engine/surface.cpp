@@ -77,7 +77,7 @@ Real SurfaceCoef(const CalcContext& ctx, Real hGiven, Real diameter, Real tSurfa
 // hc = C · (1/D)^0.2 · (1/(tMean + 17.8))^0.181 · |t1 − t2|^0.266 · √(1 + 0.7935·V)
 //   C shape coefficient (SI), D diameter [mm] limited to 600, tMean mean film temperature
 //   [°C] (tMean + 17.8 is the mean in °F divided by 1.8), t1, t2 surface and air [°C],
-//   V wind speed [km/h]; hc in W/(m²·K).
+//   V wind speed [km/h], 0.7935 in h/km; the exponents are pure numbers; hc in W/(m²·K).
 // Outside the correlation's domain the result is 0 rather than NaN or infinity: a
 // diameter of 0 or less, a mean temperature at or below -17.8 °C (0 °F). A negative wind
 // speed counts as still air.

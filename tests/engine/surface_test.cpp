@@ -66,6 +66,22 @@ TEST(SurfaceCoef, WindAndEmissivityTextsAreReadWhenUsed) {
   EXPECT_REAL_NEAR(SurfaceCoef(ctx, 0, 60.3L, 21, 25), hc * std::sqrt(1 + 7.935L), 1e-12L);
 }
 
+TEST(SurfaceCoef, ShapeCoefficientScalesConvection) {
+  const Real expected[] = {11.58L, 14.08L, 15.89L, 20.4L, 10.15L, 10.15L, 20.4L};
+  CalcContext ctx = CalculatedSI();
+  ctx.emissivityChoice = 0;
+  const Real perUnitC = ConvectionCoef(1, 99999, 20, 15, 25, 0);
+  for (int shape = 0; shape <= 6; ++shape) {
+    ctx.surfaceShape = shape;
+    EXPECT_REAL_NEAR(SurfaceCoef(ctx, 0, 99999, 15, 25), expected[shape] * perUnitC, 1e-15L)
+        << shape;
+  }
+  // An unknown shape has no convection part; radiation remains.
+  ctx.emissivityChoice = 1;
+  ctx.surfaceShape = 7;
+  EXPECT_REAL_NEAR(SurfaceCoef(ctx, 0, 99999, 15, 25), RadiationCoef(0.95L, 25, 15), 1e-15L);
+}
+
 TEST(ConvectionCoef, DiameterLimitedTo600mm) {
   // 11.58 · 600^-0.2 · 37.8^-0.181 · 10^0.266 by hand
   EXPECT_REAL_NEAR(ConvectionCoef(11.58L, 600, 20, 15, 25, 0), 3.0800L, 0.0001L);
