@@ -11,8 +11,8 @@ namespace qora {
 Real PipeSurfaceArea(const CalcContext& ctx, Real radius, Real length);
 
 // Zero (or negative) flow: the water takes the ambient temperature.
-Real OutletTemperature(const CalcContext& ctx, Real leq, Real h, Real tAmbient, Real k,
-                       Real tInlet, Real area, Real flow);
+Real OutletTemperature(const CalcContext& ctx, Real leq, Real h, Real tAmbient, Real k, Real tInlet,
+                       Real area, Real flow);
 
 // Zero (or negative) inner radius: no water to keep warm or cold, the ambient temperature.
 Real TemperatureAfterTime(const CalcContext& ctx, Real leq, Real h, Real tAmbient, Real k,

@@ -13,8 +13,7 @@ Real ShapeCoef(int surfaceShape);
 // factorBy 1: hGiven; factorBy 2: ConvectionCoef + RadiationCoef from the context's shape,
 // wind and emissivity texts; any other factorBy: 0. diameter is the bare pipe's outside
 // diameter (99999 for a flat wall).
-Real SurfaceCoef(const CalcContext& ctx, Real hGiven, Real diameter, Real tSurface,
-                 Real tAmbient);
+Real SurfaceCoef(const CalcContext& ctx, Real hGiven, Real diameter, Real tSurface, Real tAmbient);
 
 // Heilman correlation (SI): hc in W/(m²·K), diameter in mm limited to 600.
 Real ConvectionCoef(Real c, Real diameterMm, Real tMeanC, Real t1C, Real t2C, Real windKmh);

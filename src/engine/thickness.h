@@ -16,19 +16,18 @@ Real LogThicknessResidual(Real x, Real r, Real r1);
 // bracket holds no root.
 Real SolveOuterRadius(const CalcContext& ctx, Real x, Real r1);
 
-Real CondensationThickness(const CalcContext& ctx, Real tAmbient, Real tSurface, Real tLine,
-                           Real k, Real r1, Real h);
-Real HotThickness(const CalcContext& ctx, Real tAmbient, Real tSurface, Real tLine, Real k,
-                  Real r1, Real h);
+Real CondensationThickness(const CalcContext& ctx, Real tAmbient, Real tSurface, Real tLine, Real k,
+                           Real r1, Real h);
+Real HotThickness(const CalcContext& ctx, Real tAmbient, Real tSurface, Real tLine, Real k, Real r1,
+                  Real h);
 // Note the argument order: tLine before tSurface.
 Real FlatThickness(const CalcContext& ctx, Real tAmbient, Real tLine, Real tSurface, Real k,
                    Real h);
 
 // std::nullopt when the end temperature is not achievable (equal to or beyond the room
 // temperature, so the logarithm is undefined) or the unit system is unknown.
-std::optional<Real> TankThickness(const CalcContext& ctx, Real area, Real volume,
-                                  Real tAmbient, Real tStart, Real tEnd, Real k, Real h,
-                                  Real hours);
+std::optional<Real> TankThickness(const CalcContext& ctx, Real area, Real volume, Real tAmbient,
+                                  Real tStart, Real tEnd, Real k, Real h, Real hours);
 
 Real BoxArea(Real a, Real b, Real c);
 Real BoxVolume(Real a, Real b, Real c);

@@ -40,8 +40,8 @@ Real ConvertUnits(int code, int from, int to, Real x);
 std::string ConvertUnitsText(std::string_view text, int code, int from, int to);
 
 // Built-in English vocabulary (UTF-8; "°" and "²" as in the unit labels).
-extern const std::array<std::string, 3> kBuiltinUnitSystemNames;    // index system-1
-extern const std::array<std::string, 12> kBuiltinQuantityNames;     // index code-1
+extern const std::array<std::string, 3> kBuiltinUnitSystemNames;             // index system-1
+extern const std::array<std::string, 12> kBuiltinQuantityNames;              // index code-1
 extern const std::array<std::array<std::string, 12>, 3> kBuiltinUnitLabels;  // [sys-1][code-1]
 
 }  // namespace qora
