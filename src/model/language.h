@@ -47,7 +47,8 @@ struct LanguageTexts {
   QStringList selPipeComboItems = {QStringLiteral("Iron Pipe (IPS)"),
                                    QStringLiteral("Copper Pipe")};
 
-  // 1-based accessors as the layouts name them; out of range gives an empty text.
+  // Accessors by the numbers the layouts use: MsgText 0..72 and Font 0..22 by entry,
+  // the unit vocabulary by 1-based system and quantity code. Out of range: empty text.
   QString MsgText(int i) const;
   QString Font(int i) const;
   QString UnitLabel(int system, int code) const;

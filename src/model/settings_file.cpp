@@ -67,6 +67,8 @@ bool LoadIni(CSimpleIniA& ini, const QString& iniPath, bool* existed,
   const QFileInfo info(iniPath);
   *existed = info.exists();
   if (!*existed) return true;
+  // A file too large to be ours is neither read nor saved over (part of it would be lost).
+  if (info.size() > kMaxTextFileBytes) return false;
   QByteArray bytes;
   if (!ReadFileBytes(iniPath, bytes)) return false;
   if (trailing) *trailing = TrailingComments(bytes);

@@ -62,6 +62,15 @@ TEST(FileSafety, DirectoryInTheFilesPlaceIsNeitherReadNorReplaced) {
   EXPECT_EQ(state.lang.MsgText(1), "");
 }
 
+TEST(FileSafety, OversizedSettingsFileIsNotSavedOver) {
+  TempHome home;
+  const QByteArray big = "[Notes]\n" + QByteArray(17 * 1024 * 1024, 'x') + "\n";
+  home.writeFile("QORA2000.ini", big);
+  Settings s;
+  EXPECT_FALSE(SaveSettings(s, home.path() + "/QORA2000.ini"));
+  EXPECT_EQ(home.readFile("QORA2000.ini").size(), big.size());
+}
+
 TEST(FileSafety, BinaryBytesAreReadWithoutHarm) {
   TempHome home;
   QByteArray junk;
