@@ -100,6 +100,25 @@ TEST(ValueToStr, RoundsHalfAwayFromZeroOnTheDecimalValue) {
   }
 }
 
+TEST(ValueToStr, EveryTypedThousandthRoundsHalfUpToHundredths) {
+  // k/1000 typed as text, e.g. "12.345"; the expected hundredths by integer arithmetic.
+  for (int k = 0; k < 20000; ++k) {
+    const std::string typed = std::to_string(k / 1000) + "." +
+                              std::string(1, static_cast<char>('0' + k / 100 % 10)) +
+                              std::string(1, static_cast<char>('0' + k / 10 % 10)) +
+                              std::string(1, static_cast<char>('0' + k % 10));
+    const int hundredths = (k + 5) / 10;
+    const std::string expected = std::to_string(hundredths / 100) + "." +
+                                 std::string(1, static_cast<char>('0' + hundredths / 10 % 10)) +
+                                 std::string(1, static_cast<char>('0' + hundredths % 10));
+    const Real value = StrToValue(typed);
+    ASSERT_EQ(ValueToStr(0, 2, value), expected) << typed;
+    ASSERT_EQ(ValueToStr(0, 2, static_cast<double>(value)), expected) << typed << " as double";
+    const std::string negative = hundredths == 0 ? expected : "-" + expected;
+    ASSERT_EQ(ValueToStr(0, 2, -value), negative) << "-" << typed;
+  }
+}
+
 TEST(ValueToStr, WritesNonFiniteValuesAsZero) {
   EXPECT_EQ(ValueToStr(0, 2, std::numeric_limits<Real>::quiet_NaN()), "0.00");
   EXPECT_EQ(ValueToStr(6, 1, std::numeric_limits<Real>::infinity()), "   0.0");
