@@ -18,11 +18,11 @@ CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithD
 targets=(fuzz_settings fuzz_param_file fuzz_insul_cost_files fuzz_message_file)
 cmake --build "$build" --target "${targets[@]}" -j 2
 
-# Seed corpora: the shipped files each reader is meant for.
+# Seed corpora: the shipped files each reader is meant for. What earlier runs found is
+# kept, so that every run starts where the last one stopped.
 seed() {
   local dir=$1
   shift
-  rm -rf "$dir"
   mkdir -p "$dir"
   for f in "$@"; do
     if [ -f "$f" ]; then cp "$f" "$dir/"; fi

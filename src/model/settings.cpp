@@ -216,6 +216,21 @@ void Settings::setUnitSystem(int u) {
 int Settings::langIndex() const {
   return InRangeOr(integer(kSecMain, "Language"), 1, 6, 1);
 }
+void Settings::setLangIndex(int l) {
+  setInteger(kSecMain, "Language", l);
+}
+void Settings::setPipeType(int p) {
+  setInteger(kSecParams, "PipeSizes", p);
+}
+void Settings::setSurfaceShape(int shape) {
+  setInteger(kSecParams, "Shape", shape);
+}
+void Settings::setEmissivityChoice(int choice) {
+  setInteger(kSecParams, "Emission", choice);
+}
+void Settings::setEnergySource(int source) {
+  setInteger(kSecParams, "Source", source);
+}
 int Settings::pipeType() const {
   return InRangeOr(integer(kSecParams, "PipeSizes"), 1, 2, 2);
 }

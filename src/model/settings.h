@@ -53,12 +53,17 @@ class Settings {
   int unitSystem() const;
   void setUnitSystem(int u);
   int langIndex() const;
+  void setLangIndex(int l);
   int pipeType() const;
+  void setPipeType(int p);
   int factorBy() const;  // 1 typed-in ha, 2 calculated (saved to the file as 1)
   void setFactorBy(int f);
   int surfaceShape() const;
+  void setSurfaceShape(int shape);
   int emissivityChoice() const;
+  void setEmissivityChoice(int choice);
   int energySource() const;
+  void setEnergySource(int source);
 
   // The two radio pairs. [STORAGE] k_CHILL: 1 selects chilled water, any other value hot
   // water (saved as 1 or 0). [Rvalue] Select: 0 selects the mean-temperature button, any
