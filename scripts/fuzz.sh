@@ -10,6 +10,16 @@ if ! command -v clang++ >/dev/null 2>&1 || ! command -v clang >/dev/null 2>&1; t
   exit 0
 fi
 
+# clang without its libFuzzer runtime cannot build the targets either.
+probe=$(mktemp -d)
+trap 'rm -rf "$probe"' EXIT
+echo 'extern "C" int LLVMFuzzerTestOneInput(const unsigned char*, unsigned long) { return 0; }' \
+  >"$probe/probe.cpp"
+if ! clang++ -fsanitize=fuzzer,address "$probe/probe.cpp" -o "$probe/probe" >/dev/null 2>&1; then
+  echo "fuzz.sh: clang has no libFuzzer runtime; the fuzz targets are skipped"
+  exit 0
+fi
+
 seconds=${QORA_FUZZ_SECONDS:-12}
 build=build/fuzz
 CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
