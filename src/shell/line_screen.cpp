@@ -10,6 +10,7 @@
 #include "analyses/chilled/chilled_analyses.h"
 #include "analyses/hot/hot_analyses.h"
 #include "charts/analysis.h"
+#include "charts/chart_background.h"
 #include "charts/chart_layout.h"
 #include "model/app_state.h"
 #include "shell/chill_panels.h"
@@ -98,9 +99,10 @@ struct LineScreen::Private {
   }
 
   ChartLayout layoutFor(QSize picture) const {
-    // Laid out for the screen, but never wider than the picture that shows it (a window
-    // smaller than the screen would otherwise cut the chart off).
-    const int width = screenWidth > 0 ? std::min(screenWidth, picture.width()) : picture.width();
+    // Laid out for the screen, but never wider than the view that shows it (a window
+    // narrower than the screen would otherwise cut the chart off).
+    const int view = chart->width();
+    const int width = screenWidth > 0 ? std::min(screenWidth, view) : view;
     return LayoutFromScreen(width, picture.height());
   }
 
@@ -116,6 +118,22 @@ struct LineScreen::Private {
     }
     chart->image() = std::move(image);
     last = data;
+    hideReadout();
+    chart->update();
+  }
+
+  // The empty chart page: shown while no analysis is selected; there is no last chart.
+  void drawEmpty() {
+    const QSize size = chart->pictureSize();
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    layout = layoutFor(size);
+    {
+      ImageCanvas canvas(image);
+      DrawChartBackground(canvas, layout, BrandPicturesFor(state));
+    }
+    chart->image() = std::move(image);
+    last.reset();
     hideReadout();
     chart->update();
   }
@@ -210,8 +228,11 @@ LineScreen::LineScreen(AppState& state, LineKind kind, LocalConditionsDialog& di
   d_->chart->onLeave = [this] { d_->hideReadout(); };
   d_->chart->onResize = [this] {
     // The picture follows the view; the last chart is drawn again, not recomputed.
-    if (d_->last && isVisible()) {
-      if (const AnalysisDef* def = d_->analysis(d_->last->analysis)) d_->draw(*def, *d_->last);
+    if (!isVisible()) return;
+    if (!d_->last) {
+      if (!d_->chart->image().isNull()) d_->drawEmpty();
+    } else if (const AnalysisDef* def = d_->analysis(d_->last->analysis)) {
+      d_->draw(*def, *d_->last);
     }
   };
 
@@ -260,6 +281,8 @@ void LineScreen::refresh() {
         emit chartDrawn();
       }
     }
+  } else {
+    d_->drawEmpty();
   }
   setUpPanels();
 }

@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
@@ -10,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "model/app_state.h"
+#include "shell/num_key_filter.h"
 
 namespace qora {
 
@@ -41,36 +41,6 @@ std::string TypedKey(const char* key) {
   return std::string(key) + kTypedKeySuffix;
 }
 
-// The numeric key filter: a typed character passes when it is a digit, '-', '.' or a
-// backspace; every other character, Enter included, is discarded. Keys that type nothing
-// (arrows, Delete, Tab, Ctrl shortcuts) pass.
-class NumericKeys : public QObject {
- public:
-  using QObject::QObject;
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
-    const auto* key = static_cast<QKeyEvent*>(event);
-    if (key->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) return false;
-    switch (key->key()) {
-      case Qt::Key_Backspace:
-      case Qt::Key_Delete:
-      case Qt::Key_Tab:
-      case Qt::Key_Backtab:
-      case Qt::Key_Escape:
-        return false;
-      case Qt::Key_Return:
-      case Qt::Key_Enter:
-        return true;
-      default:
-        break;
-    }
-    for (QChar c : key->text()) {
-      if (!(c.isDigit() && c.unicode() < 128) && c != u'-' && c != u'.') return true;
-    }
-    return false;
-  }
-};
-
 }  // namespace
 
 LinePanel::LinePanel(AppState& state, const PanelDesc& desc, QWidget* parent)
@@ -82,7 +52,7 @@ LinePanel::LinePanel(AppState& state, const PanelDesc& desc, QWidget* parent)
 void LinePanel::build() {
   auto* row = new QHBoxLayout(this);
   row->setContentsMargins(6, 2, 6, 2);
-  row->setSpacing(14);
+  row->setSpacing(8);
   fields_.reserve(desc_.fields.size());
   for (const FieldDesc& f : desc_.fields) {
     Field field{&f};
@@ -145,8 +115,8 @@ QWidget* LinePanel::makeControl(const FieldDesc& f) {
     w = combo;
   } else if (f.kind == FieldKind::Number) {
     auto* edit = new QLineEdit(this);
-    edit->setFixedWidth(64);
-    edit->installEventFilter(new NumericKeys(edit));
+    edit->setFixedWidth(56);
+    InstallNumKeyPress(edit);
     w = edit;
   } else {
     auto* slider = new QSlider(Qt::Horizontal, this);
@@ -196,11 +166,11 @@ QString LinePanel::captionFor(const FieldDesc& f) const {
   QString text;
   switch (f.caption) {
     case CaptionKind::SizeUnit:
-      text = lang.MsgText(4);
+      text = lang.MsgText(4).trimmed();
       if (text.isEmpty()) text = QString::fromUtf8(f.fallback);
       return text + " (" + lang.UnitLabel(u, 4) + ")";
     case CaptionKind::TsurfUnit:
-      text = lang.MsgText(25);
+      text = lang.MsgText(25).trimmed();
       if (text.isEmpty()) text = QString::fromUtf8(f.fallback);
       return text + "," + lang.UnitLabel(u, 1);
     case CaptionKind::Role:
