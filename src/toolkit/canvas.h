@@ -49,6 +49,8 @@ class Canvas {
 
   // Width and height of the text in the current font, in canvas units.
   virtual QSizeF textSize(const QString& text) const = 0;
+  // The height textSize would give, without measuring the width.
+  virtual double textHeight(const QString& text) const { return textSize(text).height(); }
   // Writes text with its top-left corner at (x, y) in the current font; the background is
   // painted with the brush when its style is Solid, as the classic canvas does.
   virtual void text(double x, double y, const QString& text) = 0;

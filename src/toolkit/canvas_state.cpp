@@ -41,6 +41,28 @@ QFont CanvasFont(const CanvasState& s, double dpi) {
   return f;
 }
 
+const FontCache::Entry& FontCache::get(const CanvasState& s) {
+  for (const Entry& e : entries_) {
+    if (e.pointSize == s.pointSize && e.style == s.style && e.defaultCharset == s.defaultCharset &&
+        e.face == s.face) {
+      return e;
+    }
+  }
+  const QFont font = CanvasFont(s, dpi_);
+  Entry fresh{s.face,
+              s.pointSize,
+              s.style,
+              s.defaultCharset,
+              font,
+              QFontMetricsF(font),
+              QRawFont::fromFont(font)};
+  if (entries_.size() < kSize) return entries_.emplace_back(std::move(fresh));
+  Entry& slot = entries_[next_];
+  next_ = (next_ + 1) % kSize;
+  slot = std::move(fresh);
+  return slot;
+}
+
 QPen CanvasPen(const CanvasState& s, int widthDots) {
   if (s.penStyle == PenStyle::Clear) return QPen(Qt::NoPen);
   QPen pen(ToQColor(s.penColour));

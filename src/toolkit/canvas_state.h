@@ -4,8 +4,11 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPen>
+#include <QRawFont>
 #include <QString>
+#include <vector>
 
 #include "toolkit/canvas.h"
 
@@ -32,6 +35,30 @@ QColor ToQColor(Colour c);
 // classic canvas sizes it. Kerning is off, so a text's width is the sum of its
 // characters' widths (rich text relies on that).
 QFont CanvasFont(const CanvasState& s, double dpi);
+
+// The last few fonts a canvas used, so that switching sizes back and forth (rich text)
+// does not resolve the face again each time.
+class FontCache {
+ public:
+  struct Entry {
+    QString face;
+    double pointSize;
+    unsigned style;
+    bool defaultCharset;
+    QFont font;
+    QFontMetricsF metrics;
+    QRawFont raw;  // the primary face, for writing simple text without shaping it
+  };
+  explicit FontCache(double dpi) : dpi_(dpi) { entries_.reserve(kSize); }
+  // The entry stays valid until kSize other fonts have been asked for.
+  const Entry& get(const CanvasState& s);
+
+ private:
+  static constexpr size_t kSize = 8;
+  double dpi_;
+  std::vector<Entry> entries_;
+  size_t next_ = 0;
+};
 
 // A pen `widthDots` device dots wide; 0 is the cosmetic (thinnest) pen.
 QPen CanvasPen(const CanvasState& s, int widthDots);

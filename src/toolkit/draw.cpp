@@ -92,7 +92,7 @@ enum class RichSize { Base, Big, Small };
 
 // One run of ordinary characters written in one state. Without kerning a run's width is
 // the sum of its characters' widths, so writing runs places every character where writing
-// it alone would.
+// it alone would; and Thai vowels and tone marks stay with their consonants.
 struct RichWriter {
   Canvas& c;
   double x, y, fullHeight;
@@ -111,14 +111,6 @@ struct RichWriter {
   }
 };
 
-// Length of the character cluster starting at i: a surrogate pair or a base character
-// with its combining marks (Thai vowels and tone marks) stays whole.
-qsizetype ClusterLength(const QString& s, qsizetype i) {
-  qsizetype n = (s.at(i).isHighSurrogate() && i + 1 < s.size()) ? 2 : 1;
-  while (i + n < s.size() && s.at(i + n).isMark()) ++n;
-  return n;
-}
-
 }  // namespace
 
 void PicRichText(Canvas& pic, double x, double y, const QString& text) {
@@ -126,7 +118,7 @@ void PicRichText(Canvas& pic, double x, double y, const QString& text) {
   const double big = base + 4;
   // A base size of 4 points or less would make the small size vanish or go negative.
   const double small = std::max(1.0, base - 4);
-  const double fullHeight = pic.textSize(text).height();
+  const double fullHeight = pic.textHeight(text);
 
   RichWriter w{pic, x, y, fullHeight, pic.fontColour()};
   RichSize size = RichSize::Base;
@@ -138,9 +130,7 @@ void PicRichText(Canvas& pic, double x, double y, const QString& text) {
 
   for (qsizetype i = 0; i < text.size();) {
     if (text.at(i) != QLatin1Char('\\')) {
-      const qsizetype n = ClusterLength(text, i);
-      run += text.mid(i, n);
-      i += n;
+      run += text.at(i++);
       continue;
     }
     w.write(run);

@@ -1,10 +1,11 @@
 #include "toolkit/image_canvas.h"
 
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QSvgRenderer>
+#include <QTextLayout>
 #include <algorithm>
 #include <cmath>
-#include <optional>
 
 #include "toolkit/canvas_state.h"
 #include "toolkit/picture.h"
@@ -37,30 +38,95 @@ bool PixelRect(double x1, double y1, double x2, double y2, Px& p) {
 }  // namespace
 
 struct ImageCanvas::State {
-  explicit State(QImage& img) : image(img) {}
+  explicit State(QImage& img) : image(img), fonts(kScreenDpi) {}
   QImage& image;
   QPainter painter;
   CanvasState s;
-  QFont font;
-  std::optional<QFontMetricsF> metrics;
+  FontCache fonts;
+  const FontCache::Entry* font = nullptr;
   QPen pen;
-  bool fontApplied = false;
+  bool penApplied = false;
 
-  void rebuildFont() {
-    font = CanvasFont(s, kScreenDpi);
-    metrics.emplace(font);
-    fontApplied = false;
+  // The last text shaped: measuring and then writing the same text (aligned text, rich
+  // text runs, shadows) shapes it once.
+  struct Shaped {
+    QString text;
+    const FontCache::Entry* font = nullptr;
+    QList<QGlyphRun> runs;
+    double width = 0;
+    double top = 0;  // where the layout's top lies relative to the canvas text top
+  } shaped;
+
+  const QFontMetricsF& metrics() const { return font->metrics; }
+  const Shaped& shape(const QString& text) {
+    if (shaped.font == font && shaped.text == text) return shaped;
+    shaped.text = text;
+    shaped.font = font;
+    if (!shapeSimple(text)) shapeWithLayout(text);
+    return shaped;
   }
+
+  // Latin and Greek text the primary face covers needs no shaping: without kerning each
+  // glyph simply follows the previous one's advance. Chart labels, numbers and units are
+  // such text; they are written this way several times faster.
+  bool shapeSimple(const QString& text) {
+    const QRawFont& raw = font->raw;
+    if (!raw.isValid()) return false;
+    for (QChar c : text) {
+      const char16_t u = c.unicode();
+      const bool simple = (u >= 0x20 && u < 0x7F) || (u >= 0xA0 && u < 0x250 && u != 0xAD) ||
+                          (u >= 0x370 && u < 0x400);
+      if (!simple) return false;
+    }
+    const QList<quint32> glyphs = raw.glyphIndexesForString(text);
+    if (glyphs.size() != text.size() || glyphs.contains(0u)) return false;  // missing glyph
+    const QList<QPointF> advances = raw.advancesForGlyphIndexes(glyphs);
+    QList<QPointF> positions(glyphs.size());
+    const double baseline = metrics().ascent();
+    double x = 0;
+    for (qsizetype i = 0; i < glyphs.size(); ++i) {
+      positions[i] = QPointF(x, baseline);
+      x += advances[i].x();
+    }
+    QGlyphRun run;
+    run.setRawFont(raw);
+    run.setGlyphIndexes(glyphs);
+    run.setPositions(positions);
+    run.setUnderline(font->font.underline());
+    shaped.runs = {run};
+    shaped.width = x;
+    shaped.top = 0;
+    return true;
+  }
+
+  void shapeWithLayout(const QString& text) {
+    QTextLayout layout(text, font->font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::NoWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    layout.endLayout();
+    shaped.width = line.isValid() ? line.horizontalAdvance() : 0;
+    shaped.runs = line.isValid() ? line.glyphRuns() : QList<QGlyphRun>();
+    // The base line stays one font ascent below the text top even when a fallback face
+    // (Thai) makes the layout's line taller.
+    shaped.top = line.isValid() ? metrics().ascent() - line.ascent() : 0;
+  }
+
+  void rebuildFont() { font = &fonts.get(s); }
   void rebuildPen() {
     // 0 and 1 are both the one-pixel line; wider pens are whole pixels.
     int w = 0;
     if (!RoundCoord(s.penWidth, w) || w <= 1) w = 0;
     pen = CanvasPen(s, w);
+    penApplied = false;
   }
-  void applyFont() {
-    if (!fontApplied) {
-      painter.setFont(font);
-      fontApplied = true;
+  // Text is drawn with a plain pen of the text colour, which replaces the line pen.
+  void applyPen() {
+    if (!penApplied) {
+      painter.setPen(pen);
+      penApplied = true;
     }
   }
   QBrush brush() const {
@@ -134,7 +200,7 @@ void ImageCanvas::line(double x1, double y1, double x2, double y2) {
       !RoundCoord(y2, e)) {
     return;
   }
-  d_->painter.setPen(d_->pen);
+  d_->applyPen();
   d_->painter.drawLine(a, b, c, e);
 }
 
@@ -148,7 +214,7 @@ void ImageCanvas::rect(double x1, double y1, double x2, double y2) {
     }
     return;
   }
-  d_->painter.setPen(d_->pen);
+  d_->applyPen();
   d_->painter.setBrush(d_->brush());
   d_->painter.drawRect(r.outline());
 }
@@ -159,7 +225,7 @@ void ImageCanvas::roundRect(double x1, double y1, double x2, double y2, double w
       !std::isfinite(h)) {
     return;
   }
-  d_->painter.setPen(d_->pen);
+  d_->applyPen();
   d_->painter.setBrush(d_->brush());
   // Markers are round on screen: smoothing keeps a small circle from looking square.
   d_->painter.setRenderHint(QPainter::Antialiasing, true);
@@ -173,8 +239,12 @@ void ImageCanvas::fill(double x1, double y1, double x2, double y2, Colour colour
   d_->painter.fillRect(r.covered(), ToQColor(colour));
 }
 
+double ImageCanvas::textHeight(const QString&) const {
+  return d_->metrics().height();
+}
+
 QSizeF ImageCanvas::textSize(const QString& text) const {
-  return QSizeF(d_->metrics->horizontalAdvance(text), d_->metrics->height());
+  return QSizeF(d_->shape(text).width, d_->metrics().height());
 }
 
 void ImageCanvas::text(double x, double y, const QString& text) {
@@ -195,9 +265,11 @@ void ImageCanvas::textTransparent(double x, double y, const QString& text, Colou
   if (!d_->painter.isActive() || text.isEmpty() || !RoundCoord(x, px) || !RoundCoord(y, py)) {
     return;
   }
-  d_->applyFont();
+  const State::Shaped& shaped = d_->shape(text);
   d_->painter.setPen(ToQColor(colour));
-  d_->painter.drawText(QPointF(px, py + d_->metrics->ascent()), text);
+  d_->penApplied = false;
+  const QPointF origin(px, py + shaped.top);
+  for (const QGlyphRun& run : shaped.runs) d_->painter.drawGlyphRun(origin, run);
 }
 
 void ImageCanvas::drawPicture(double x1, double y1, double x2, double y2, const Picture& pic) {

@@ -46,14 +46,15 @@ struct PageCanvas::State {
   bool written = false;
 
   CanvasState s;
-  QFont font;
-  std::optional<QFontMetricsF> metrics;
+  std::optional<FontCache> fonts;  // made once the resolution is known
+  const FontCache::Entry* font = nullptr;
   QPen pen;
 
+  const QFontMetricsF& metrics() const { return font->metrics; }
   void rebuildFont() {
-    font = CanvasFont(s, dpi);
-    metrics.emplace(font);
-    if (painter.isActive()) painter.setFont(font);
+    if (!fonts) fonts.emplace(dpi);
+    font = &fonts->get(s);
+    if (painter.isActive()) painter.setFont(font->font);
   }
   void rebuildPen() { pen = CanvasPen(s, std::max(0, MmToDots(dpi, s.penWidth))); }
   QBrush brush() const {
@@ -241,9 +242,13 @@ void PageCanvas::fill(double x1, double y1, double x2, double y2, Colour colour)
   d_->painter.fillRect(r, ToQColor(colour));
 }
 
+double PageCanvas::textHeight(const QString&) const {
+  return d_->metrics().height() * 25.4 / d_->dpi;
+}
+
 QSizeF PageCanvas::textSize(const QString& text) const {
-  return QSizeF(d_->metrics->horizontalAdvance(text) * 25.4 / d_->dpi,
-                d_->metrics->height() * 25.4 / d_->dpi);
+  return QSizeF(d_->metrics().horizontalAdvance(text) * 25.4 / d_->dpi,
+                d_->metrics().height() * 25.4 / d_->dpi);
 }
 
 void PageCanvas::text(double x, double y, const QString& text) {
@@ -251,18 +256,18 @@ void PageCanvas::text(double x, double y, const QString& text) {
   if (!d_->painter.isActive() || text.isEmpty() || !d_->dots(x, px) || !d_->dots(y, py)) return;
   if (d_->s.brushStyle == BrushStyle::Solid) {
     d_->painter.fillRect(
-        QRectF(px, py, d_->metrics->horizontalAdvance(text), d_->metrics->height()),
+        QRectF(px, py, d_->metrics().horizontalAdvance(text), d_->metrics().height()),
         ToQColor(d_->s.brushColour));
   }
   d_->painter.setPen(ToQColor(d_->s.fontColour));
-  d_->painter.drawText(QPointF(px, py + d_->metrics->ascent()), text);
+  d_->painter.drawText(QPointF(px, py + d_->metrics().ascent()), text);
 }
 
 void PageCanvas::textTransparent(double x, double y, const QString& text, Colour colour) {
   int px, py;
   if (!d_->painter.isActive() || text.isEmpty() || !d_->dots(x, px) || !d_->dots(y, py)) return;
   d_->painter.setPen(ToQColor(colour));
-  d_->painter.drawText(QPointF(px, py + d_->metrics->ascent()), text);
+  d_->painter.drawText(QPointF(px, py + d_->metrics().ascent()), text);
 }
 
 void PageCanvas::drawPicture(double x1, double y1, double x2, double y2, const Picture& pic) {

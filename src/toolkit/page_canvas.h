@@ -53,6 +53,7 @@ class PageCanvas : public Canvas {
   void roundRect(double x1, double y1, double x2, double y2, double w, double h) override;
   void fill(double x1, double y1, double x2, double y2, Colour colour) override;
   QSizeF textSize(const QString& text) const override;
+  double textHeight(const QString& text) const override;
   void text(double x, double y, const QString& text) override;
   void textTransparent(double x, double y, const QString& text, Colour colour) override;
   void drawPicture(double x1, double y1, double x2, double y2, const Picture& pic) override;

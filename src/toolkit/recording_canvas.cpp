@@ -77,10 +77,14 @@ struct RecordingCanvas::State {
   Units units;
   int dpi;
   CanvasState s;
-  std::optional<QFontMetricsF> metrics;
+  std::optional<FontCache> fonts;
+  const FontCache::Entry* fontEntry = nullptr;
   std::string log;
 
-  void rebuildFont() { metrics.emplace(CanvasFont(s, units == Units::Pixels ? 96.0 : dpi)); }
+  void rebuildFont() {
+    if (!fonts) fonts.emplace(units == Units::Pixels ? 96.0 : dpi);
+    fontEntry = &fonts->get(s);
+  }
   // Device dots of the measuring font to canvas units.
   double unit(double dots) const { return units == Units::Pixels ? dots : dots * 25.4 / dpi; }
 
@@ -175,7 +179,8 @@ void RecordingCanvas::fill(double x1, double y1, double x2, double y2, Colour co
 }
 
 QSizeF RecordingCanvas::textSize(const QString& text) const {
-  return QSizeF(d_->unit(d_->metrics->horizontalAdvance(text)), d_->unit(d_->metrics->height()));
+  return QSizeF(d_->unit(d_->fontEntry->metrics.horizontalAdvance(text)),
+                d_->unit(d_->fontEntry->metrics.height()));
 }
 
 void RecordingCanvas::text(double x, double y, const QString& text) {

@@ -4,6 +4,7 @@
 
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QRawFont>
 
@@ -79,6 +80,46 @@ TEST(Fonts, ScreenPointsAreSixteenPixelsPerTwelveAndPrinterPointsFollowItsResolu
   SetPicFont(pic, "Arial", 12, kRegular, kBlack);
   // Liberation Sans lines are about 1.15 em: 18.4 pixels at 16.
   EXPECT_NEAR(pic.textSize("Wg").height(), 18.4, 1);
+}
+
+TEST(Fonts, PictureTextIsMeasuredAsTheFontMetricsMeasureIt) {
+  // The picture writes plain Latin text without shaping it; its widths must still be the
+  // font's, or aligned labels drift.
+  QImage img(10, 10, QImage::Format_RGB32);
+  ImageCanvas pic(img);
+  for (unsigned style : {unsigned(kRegular), unsigned(kBold | kItalic)}) {
+    SetPicFont(pic, "Arial", 12, style, kBlack);
+    const QFont f = CanvasFont(
+        [&] {
+          CanvasState s = Face("Arial");
+          s.style = style;
+          return s;
+        }(),
+        96);
+    for (const QString& text : {QStringLiteral("Heat flow 12.5 W/m"), QStringLiteral("ΔT = 25 °C"),
+                                QStringLiteral("AVAVA Wy ffi"), kThai}) {
+      EXPECT_NEAR(pic.textSize(text).width(), QFontMetricsF(f).horizontalAdvance(text), 0.5)
+          << text.toStdString();
+    }
+  }
+}
+
+TEST(Fonts, UnderlinedTextIsUnderlined) {
+  // Ink rows in a column under the blank between "a" and "b": only an underline puts any.
+  auto inkUnderBlank = [](unsigned style) {
+    QImage img(120, 30, QImage::Format_RGB32);
+    {
+      ImageCanvas pic(img);
+      ClearPicture(pic, kWhite);
+      SetPicFont(pic, "Arial", 12, style, kBlack);
+      PicText(pic, 0, 0, "a   b", 4, 4);
+    }
+    int rows = 0;
+    for (int y = 0; y < img.height(); ++y) rows += qGray(img.pixel(18, y)) < 128;
+    return rows;
+  };
+  EXPECT_EQ(inkUnderBlank(kRegular), 0);
+  EXPECT_GE(inkUnderBlank(kUnderline), 1);
 }
 
 }  // namespace
