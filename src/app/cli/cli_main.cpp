@@ -1,6 +1,6 @@
 // Entry of qora2000-cli: dispatches to the registered commands.
 #include <algorithm>
-#include <cstdio>
+#include <charconv>
 #include <iostream>
 
 #include "command_registry.h"
@@ -17,10 +17,12 @@ int UsageError(const std::string& message) {
   return kExitUsage;
 }
 
+// std::to_chars, not printf: a command that starts a Qt application gets the desktop's
+// locale, which must not turn the decimal point into a comma.
 std::string FormatNumber(long double value) {
   char buf[64];
-  std::snprintf(buf, sizeof buf, "%.17Lg", value);
-  return buf;
+  const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 17);
+  return std::string(buf, res.ptr);
 }
 
 }  // namespace qora::cli
