@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <memory>
@@ -139,6 +140,28 @@ TEST_P(ScreenTest, PanelSetUpAndUnitSwitchDrawOnlyOnTheRefresh) {
   screen->refresh();
   EXPECT_EQ(drawn.count(), 1);
   EXPECT_EQ(screen->lastChart()->unitSystem, 2);
+}
+
+TEST_P(ScreenTest, AHiddenScreenDrawsNothing) {
+  choose(6);
+  QSignalSpy drawn(screen.get(), &LineScreen::chartDrawn);
+  screen->hide();
+  choose(7);
+  emit dialog->conditionsChanged();
+  EXPECT_EQ(drawn.count(), 0);
+  EXPECT_EQ(screen->lastChart()->analysis, static_cast<AnalysisId>(static_cast<int>(first()) + 5));
+}
+
+TEST_P(ScreenTest, ButtonsAskForPrintAndTableAndShowTheDialogAgain) {
+  QSignalSpy print(screen.get(), &LineScreen::printRequested);
+  QSignalSpy table(screen.get(), &LineScreen::tableRequested);
+  find<QPushButton>(prefix() + "PrintBitBtn")->click();
+  find<QPushButton>(prefix() + "TableBitBtn")->click();
+  EXPECT_EQ(print.count(), 1);
+  EXPECT_EQ(table.count(), 1);
+  dialog->hide();
+  find<QPushButton>(prefix() + "MenuBitBtn")->click();
+  EXPECT_TRUE(dialog->isVisible());
 }
 
 // The picture pixels of curve point i, drawn again from the last chart as the screen does.
