@@ -1,8 +1,9 @@
 #include "toolkit/nice_scale.h"
 
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
+#include <iomanip>
+#include <sstream>
 #include <string>
 
 namespace qora {
@@ -50,15 +51,13 @@ int CutPosition(Real range) {
 // truncates it toward zero to a round value. Positions are counted from the point so a
 // centre too large for 15 characters is cut at the same decimal place.
 Real RoundCentre(Real centre, int cut) {
-  const int n = std::snprintf(nullptr, 0, "%15.5Lf", centre);
-  std::string text(static_cast<size_t>(n) + 1, '\0');
-  std::snprintf(text.data(), text.size(), "%15.5Lf", centre);
-  text.resize(static_cast<size_t>(n));
+  std::ostringstream out;
+  out << std::fixed << std::setprecision(5) << std::setw(15) << centre;
+  std::string text = out.str();
   const auto point = static_cast<long>(text.find('.'));
   for (long i = std::max(0L, point + (cut - 10)); i < static_cast<long>(text.size()); ++i) {
-    if (text[static_cast<size_t>(i)] >= '0' && text[static_cast<size_t>(i)] <= '9') {
-      text[static_cast<size_t>(i)] = '0';
-    }
+    char& ch = text[static_cast<size_t>(i)];
+    if (ch >= '0' && ch <= '9') ch = '0';
   }
   return std::strtold(text.c_str(), nullptr) + 0.0L;  // + 0 turns -0 into 0
 }

@@ -80,6 +80,7 @@ struct PageCanvas::State {
     scale = std::min({1.0, sheet.width() / w, sheet.height() / h});
     offset = QPointF(std::nearbyint((sheet.width() - w * scale) / 2),
                      std::nearbyint((sheet.height() - h * scale) / 2));
+    if (!painter.isActive()) return;
     painter.resetTransform();
     painter.translate(offset);
     if (scale < 1) painter.scale(scale, scale);
@@ -87,6 +88,9 @@ struct PageCanvas::State {
 };
 
 PageCanvas::PageCanvas(QPagedPaintDevice& device, PageOrientation orientation)
+    : PageCanvas(device, orientation, true) {}
+
+PageCanvas::PageCanvas(QPagedPaintDevice& device, PageOrientation orientation, bool begin)
     : d_(std::make_unique<State>()) {
   d_->device = &device;
   const bool portrait = orientation == PageOrientation::Portrait;
@@ -100,7 +104,7 @@ PageCanvas::PageCanvas(QPagedPaintDevice& device, PageOrientation orientation)
   layout.setMargins(QMarginsF(0, 0, 0, 0));
   device.setPageLayout(layout);
 
-  if (d_->painter.begin(&device)) {
+  if (begin && d_->painter.begin(&device)) {
     d_->painter.setRenderHint(QPainter::Antialiasing, true);
     d_->painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
   }
@@ -117,17 +121,15 @@ std::unique_ptr<PageCanvas> PageCanvas::toPdf(const QString& fileName, PageOrien
                                               QPageSize sheet, int dpi) {
   auto file = std::make_unique<QSaveFile>(fileName);
   const bool open = file->open(QIODevice::WriteOnly);
-  // The writer is given the file open or not; it must not try to open it itself.
   auto writer = std::make_unique<QPdfWriter>(file.get());
   writer->setResolution(std::clamp(dpi, 72, 2400));
   writer->setPageSize(sheet.isValid() ? sheet : QPageSize(QPageSize::A4));
   writer->setCreator(QStringLiteral("QORA2000"));
   // An unopened file leaves the painter inactive: the canvas then draws nothing and
   // finish() reports the failure.
-  auto page = std::make_unique<PageCanvas>(*writer, orientation);
+  std::unique_ptr<PageCanvas> page(new PageCanvas(*writer, orientation, open));
   page->d_->file = std::move(file);
   page->d_->ownedWriter = std::move(writer);
-  if (!open) page->d_->painter.end();
   return page;
 }
 

@@ -59,6 +59,8 @@ class PageCanvas : public Canvas {
   void drawPicture(double x1, double y1, double x2, double y2, const Picture& pic) override;
 
  private:
+  // begin = false leaves the device unpainted (a file that could not be opened).
+  PageCanvas(QPagedPaintDevice& device, PageOrientation orientation, bool begin);
   struct State;
   std::unique_ptr<State> d_;
 };
