@@ -127,20 +127,41 @@ void DrawAxes(Canvas& page, const GraphContext& g, const Axes& a, Ordinate o) {
   PrnRect(page, p.L, p.T, p.R, p.B);
 }
 
+// Vertical extents (top, bottom) of the reference labels placed so far on the page.
+using LabelBands = std::vector<std::pair<double, double>>;
+
+// The band moved away from its line (down when below it, up when above) past every placed
+// label it would cover.
+std::pair<double, double> ClearBand(const LabelBands& placed, std::pair<double, double> band,
+                                    bool above) {
+  for (std::size_t pass = 0; pass <= placed.size(); ++pass) {
+    const auto hit = std::find_if(placed.begin(), placed.end(), [&](const auto& b) {
+      return band.first < b.second - 1e-9 && b.first < band.second - 1e-9;
+    });
+    if (hit == placed.end()) break;
+    const double shift = above ? hit->first - band.second : hit->second - band.first;
+    band.first += shift;
+    band.second += shift;
+  }
+  return band;
+}
+
 // A red line across the plot at temperature t with its label above or below it; a
-// temperature off the axis draws nothing.
-void ReferenceLine(Canvas& page, const GraphContext& g, const Axes& a, double t, int msg,
-                   bool above) {
+// temperature off the axis draws nothing. The labels share one column, so a label that
+// would cover one placed before it (the dew point close to the line temperature, say)
+// moves further from its line.
+void ReferenceLine(Canvas& page, const GraphContext& g, const Axes& a, LabelBands& placed, double t,
+                   int msg, bool above) {
   if (!std::isfinite(t) || t < a.ys.lo || t > a.ys.hi) return;
   const double y = a.py(t);
   SetPrnPen(page, kRed, PenStyle::Solid, kCurvePen);
   PrnLine(page, a.plot.L, y, a.plot.R, y);
   const QString text = g.msg(msg) + Number(g.unit == 1 ? 0 : 1, t) + g.unitLabel(1);
-  if (above) {
-    PageText(page, 0, 2, text, g.W / 2, y - 1);
-  } else {
-    PageText(page, 0, 0, text, g.W / 2, y + 1);
-  }
+  const double h = page.textSize(text).height();
+  const auto band = ClearBand(
+      placed, above ? std::make_pair(y - 1 - h, y - 1) : std::make_pair(y + 1, y + 1 + h), above);
+  placed.push_back(band);
+  PageText(page, 0, 0, text, g.W / 2, band.first);
 }
 
 void DrawReferenceLines(Canvas& page, const GraphContext& g, const Axes& a) {
@@ -148,16 +169,17 @@ void DrawReferenceLines(Canvas& page, const GraphContext& g, const Axes& a) {
   SetPrnBrush(page, kWhite, BrushStyle::Clear);
   const double tdb = g.panel.tdbValue, top = g.panel.topValue;
   const int kind = static_cast<int>(g.chart.analysis) % 8;
+  LabelBands placed;
   if (!g.hot) {
-    ReferenceLine(page, g, a, tdb, 2, true);
-    if (kind == 2) ReferenceLine(page, g, a, double(g.chart.chartDewPoint), 15, false);
-    ReferenceLine(page, g, a, top, 3, false);
+    ReferenceLine(page, g, a, placed, tdb, 2, true);
+    if (kind == 2) ReferenceLine(page, g, a, placed, double(g.chart.chartDewPoint), 15, false);
+    ReferenceLine(page, g, a, placed, top, 3, false);
     return;
   }
   // Hot lines: the room below the line, so its label goes under it and the others above.
-  ReferenceLine(page, g, a, tdb, 2, false);
-  if (kind == 2) ReferenceLine(page, g, a, g.panel.tsurfValue, 27, true);
-  ReferenceLine(page, g, a, top, 3, true);
+  ReferenceLine(page, g, a, placed, tdb, 2, false);
+  if (kind == 2) ReferenceLine(page, g, a, placed, g.panel.tsurfValue, 27, true);
+  ReferenceLine(page, g, a, placed, top, 3, true);
 }
 
 std::vector<std::optional<QPointF>> CurvePoints(const Axes& a, const std::array<Real, 41>& xs,

@@ -217,6 +217,20 @@ TEST_F(GraphPrintout, SurfaceTemperatureReferenceLines) {
   EXPECT_NEAR((redY[1] - redY[0]) / (redY[2] - redY[0]), 3.69 / 15, 1e-6);
 }
 
+TEST_F(GraphPrintout, CloseReferenceLabelsDoNotCoverEachOther) {
+  // Dew point 10.5 °C beside the line at 10 °C: the axis is about 5 mm per degree, so both
+  // labels below their lines (5.8 mm tall) would overlap; one moves to the other side.
+  ChartData c = test::SampleChart(AnalysisId::ChilledTsurf);
+  c.chartDewPoint = 10.5L;
+  const auto prims = print(&c);
+  const Prim* dew = FindText(prims, "Dew point 10.5°C", "0x0000FF on");
+  const Prim* line = FindText(prims, "Line 10.0°C", "0x0000FF on");
+  ASSERT_TRUE(dew && line);
+  const bool apart = dew->nums[1] + dew->nums[3] <= line->nums[1] + 1e-9 ||
+                     line->nums[1] + line->nums[3] <= dew->nums[1] + 1e-9;
+  EXPECT_TRUE(apart) << dew->line << "\n" << line->line;
+}
+
 TEST_F(GraphPrintout, OverallCostCurvesMirrorTheScreenColours) {
   const ChartData c = test::SampleChart(AnalysisId::ChilledOverall);
   const auto prims = print(&c);
