@@ -110,8 +110,17 @@ TEST(HotDrawLists, OverallChartMarksHeadingAndResult) {
   EXPECT_NE(log.find("\"45°C\""), std::string::npos);
   EXPECT_EQ(log.find("\"40°C\""), std::string::npos);
   EXPECT_NE(log.find("\"M41  3.000 "), std::string::npos);
-  EXPECT_NE(log.find("\"M35  8 M36  x 200 M37 \""), std::string::npos);
+  EXPECT_NE(log.find("M35  8 M36  x 200 M37 \""), std::string::npos);
   EXPECT_NE(log.find("\"M40   10 mm.(  3/8\\\")\""), std::string::npos);
+}
+
+TEST(HotDrawLists, OperatingTimeMovesLeftWhenItDoesNotFitBesideThePrice) {
+  AppState s = HotSiState();
+  s.lang.msg[35] = QString(60, 'x') + " ";
+  const std::string log = Draw("hot.overall", s, 800);
+  // Third left row: bottom at yFirst + 3 × lineStep = 37 + 42 = 79, text 15.609 high.
+  EXPECT_NE(log.find("text 96 63.391 \"" + std::string(60, 'x')), std::string::npos);
+  EXPECT_NE(log.find("text 400 35.391 \"M41  3.000 ฿/kWhr\""), std::string::npos);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "engine/number_text.h"
 #include "engine/units.h"
 #include "model/app_state.h"
+#include "toolkit/canvas.h"
 
 namespace qora::hot {
 
@@ -95,16 +96,20 @@ CurveChartSpec TemperatureSpec(const HotTexts& t, int xDecimals) {
   return spec;
 }
 
-// Heading of the charts of one pipe size: size, temperatures, thickness, k and ha.
+// Heading of the charts of one pipe size: size and room temperature on the left, the
+// line's conditions on the right (thickness, line temperature, k, ha). The left column
+// keeps two rows: a third would run into the unit title above the axes box.
 std::vector<HeadingItem> PipeItems(const HotTexts& t, const char* prefix) {
   const std::string p(prefix);
   return {{1, 0, t.pipeLine((p + "_PpSz").c_str())},
           {2, 0, t.tdbLine()},
+          {1, 1, t.thicknessLine((p + "_Thc").c_str())},
           {2, 1, t.topLine()},
-          {3, 0, t.thicknessLine((p + "_Thc").c_str())},
           {3, 1, t.kLine(t.listEntry(t.kList(), (p + "_k").c_str()))},
           {4, 1, t.haLine()}};
 }
+
+constexpr size_t kThicknessItem = 2;  // index of the thickness line in PipeItems
 
 int ThicknessDecimals(int unit) {
   return unit == kInchPound ? 1 : 0;
@@ -128,7 +133,7 @@ PixelTables DrawTline(const ChartData& d, const AppState& s, Canvas& canvas,
                       const ChartLayout& layout) {
   const HotTexts t{s, d.unitSystem};
   std::vector<HeadingItem> items = PipeItems(t, "Tlen");
-  items.push_back({1, 1, t.flowLine()});
+  items[kThicknessItem].text += "  " + t.flowLine();
   BeginChart(canvas, layout, s, t.msg(28), items, t.axisFooter(14, kQLength));
   return DrawCurveChart(canvas, layout, s.lang, d, TemperatureSpec(t, 0));
 }
@@ -172,11 +177,19 @@ PixelTables DrawHeatLossCost(const ChartData& d, const AppState& s, Canvas& canv
 PixelTables DrawOverall(const ChartData& d, const AppState& s, Canvas& canvas,
                         const ChartLayout& layout) {
   const HotTexts t{s, d.unitSystem};
-  // The largest thickness is the end of the x axis; its heading place holds the hours (the
-  // row below would run into the unit title above the axes box).
+  // The largest thickness is the end of the x axis; its heading place holds the economic
+  // conditions: price and operating time on one line when it fits beside the title column,
+  // else the operating time as a third left row.
   std::vector<HeadingItem> items = PipeItems(t, "OvallCst");
-  items[3].text = t.hoursLine();
-  items.push_back({1, 1, t.priceLine()});
+  const QString both = t.priceLine() + "  " + t.hoursLine();
+  SetChartFont(canvas, s.lang, 2, layout.ChartFontSize, kBlue);
+  const HeadingAnchors a = HeadingLayout(layout);
+  if (canvas.textSize(both).width() <= layout.PlotRight - a.xCentre - layout.ChartFontSize) {
+    items[kThicknessItem].text = both;
+  } else {
+    items[kThicknessItem].text = t.priceLine();
+    items.push_back({3, 0, t.hoursLine()});
+  }
   BeginChart(canvas, layout, s, t.msg(42), items, t.axisFooter(6, kQThickness));
   OverallChartSpec spec;
   spec.xDecimals = ThicknessDecimals(d.unitSystem);
