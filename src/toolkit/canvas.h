@@ -24,6 +24,9 @@ class Canvas {
 
   // The drawing area in canvas units (pixels, or millimetres of the logical page).
   virtual QSizeF size() const = 0;
+  // One pixel of a 96 dpi screen in canvas units: offsets the screen gives in pixels (the
+  // rich-text shadow) keep their look on paper.
+  virtual double screenPixel() const { return 1; }
 
   // Font by face name (fontconfig substitutes a missing face); size in points.
   // defaultCharset: the system default character set (Thai text).

@@ -104,8 +104,9 @@ struct RichWriter {
     if (run.isEmpty()) return;
     const QSizeF sz = c.textSize(run);
     const double top = y + (fullHeight - sz.height()) + offset;
-    // The shadow is 2 pixels right and down, drawn first so the character covers it.
-    if (shadow) c.textTransparent(x + 2, top + 2, run, kGrey);
+    // The shadow is 2 screen pixels right and down, drawn first so the character covers it.
+    const double d = 2 * c.screenPixel();
+    if (shadow) c.textTransparent(x + d, top + d, run, kGrey);
     c.textTransparent(x, top, run, colour);
     x += sz.width();
   }

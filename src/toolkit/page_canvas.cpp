@@ -164,6 +164,10 @@ QPointF PageCanvas::pageOffsetDots() const {
 double PageCanvas::fitScale() const {
   return d_->scale;
 }
+double PageCanvas::screenPixel() const {
+  return 25.4 / 96;
+}
+
 QSizeF PageCanvas::size() const {
   return d_->pageMm;
 }

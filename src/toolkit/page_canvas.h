@@ -40,6 +40,7 @@ class PageCanvas : public Canvas {
   double fitScale() const;
 
   QSizeF size() const override;
+  double screenPixel() const override;
   void setFont(const QString& face, double pointSize, unsigned style, Colour colour,
                bool defaultCharset = false) override;
   void setBrush(Colour colour, BrushStyle style) override;

@@ -119,6 +119,10 @@ void RecordingCanvas::clearLog() {
   d_->log.clear();
 }
 
+double RecordingCanvas::screenPixel() const {
+  return d_->units == Units::Pixels ? 1 : 25.4 / 96;
+}
+
 QSizeF RecordingCanvas::size() const {
   return d_->size;
 }

@@ -22,6 +22,7 @@ class RecordingCanvas : public Canvas {
   void clearLog();
 
   QSizeF size() const override;
+  double screenPixel() const override;
   void setFont(const QString& face, double pointSize, unsigned style, Colour colour,
                bool defaultCharset = false) override;
   void setBrush(Colour colour, BrushStyle style) override;

@@ -132,6 +132,15 @@ TEST(DrawList, RichTextShadowIsGreyTwoPixelsRightAndDownUnderTheCharacter) {
             "text 22 20 \"c\" size 6 18 font \"Arial\" 12 regular 0x0000FF on clear\n");
 }
 
+TEST(DrawList, RichTextShadowOnPaperIsTwoScreenPixelsInMillimetres) {
+  FixedMetricsCanvas page(RecordingCanvas::Units::Millimetres);
+  SetPrnFont(page, "Arial", 12, kBlack, kRegular);
+  PicRichText(page, 10, 20, R"(\Ga)");
+  // 2 pixels of a 96 dpi screen: 2 × 25.4 / 96 = 0.529 mm.
+  EXPECT_EQ(TextAnchors(page.log()),
+            (std::vector<std::string>{"text 10.529 20.529 \"a\"", "text 10 20 \"a\""}));
+}
+
 TEST(DrawList, RichTextWithTinyBaseFontNeverAsksForANonPositiveSize) {
   FixedMetricsCanvas pic;
   SetPicFont(pic, "Arial", 3, kRegular, kBlack);
