@@ -15,6 +15,7 @@
 #include "shell/chill_panels.h"
 #include "shell/hot_panels.h"
 #include "shell/line_screen_panel.h"
+#include "test_support.h"
 
 namespace qora {
 namespace {
@@ -267,6 +268,33 @@ TEST_F(PanelTest, EachBoxIsFilledFromItsOwnListShowingTenRows) {
   state.settings.setInteger(kSecParams, "PipeSizes", 1);
   auto p = panel(ChillPanels()[7]);
   EXPECT_EQ(find<QComboBox>(*p, "ChillOvallCstPpSzComboBox")->itemText(0), "P1-1u1");
+}
+
+TEST_F(PanelTest, InputsSurviveSavingAndLoadingTheSettings) {
+  test::TempHome home;
+  const QString ini = home.path() + "/QORA2000.ini";
+  {
+    auto p = panel(ChillPanels()[7]);  // overall cost: two lists and three edits
+    p->setReady(true);
+    find<QComboBox>(*p, "ChillOvallCstPpSzComboBox")->setCurrentIndex(12);
+    find<QComboBox>(*p, "ChillOvallCstkComboBox")->setCurrentIndex(3);
+    auto* years = find<QLineEdit>(*p, "ChillOvallCstYrEdit");
+    years->selectAll();
+    QTest::keyClicks(years, "15");
+    auto h = panel(HotPanels()[4]);
+    find<QSlider>(*h, "HotTtimehrTrackBar")->setValue(30);
+    ASSERT_TRUE(SaveSettings(state.settings, ini));
+  }
+  AppState fresh = MakeState();
+  ASSERT_TRUE(LoadSettings(fresh.settings, ini));
+  LinePanel chill(fresh, ChillPanels()[7]);
+  chill.setUp();
+  EXPECT_EQ(chill.findChild<QComboBox*>("ChillOvallCstPpSzComboBox")->currentIndex(), 12);
+  EXPECT_EQ(chill.findChild<QComboBox*>("ChillOvallCstkComboBox")->currentText(), "kc4u1");
+  EXPECT_EQ(chill.findChild<QLineEdit*>("ChillOvallCstYrEdit")->text(), "15");
+  LinePanel hot(fresh, HotPanels()[4]);
+  hot.setUp();
+  EXPECT_EQ(hot.findChild<QSlider*>("HotTtimehrTrackBar")->value(), 30);
 }
 
 }  // namespace
