@@ -230,18 +230,21 @@ std::vector<std::optional<QPointF>> StockPoints(const Axes& a, const std::array<
 }
 
 // A series label at its last point inside the plot: to the right of it, or ending left of
-// it when it would run past the plot's right edge (where the logo stands).
-void SeriesLabel(Canvas& page, const Axes& a, const std::vector<std::optional<QPointF>>& points,
-                 const QString& text) {
+// it and above it when it would run past the plot's right edge (where the logo stands).
+// A label that would cover one placed before it moves down past it.
+void SeriesLabel(Canvas& page, const Axes& a, LabelBands& placed,
+                 const std::vector<std::optional<QPointF>>& points, const QString& text) {
   const auto last =
       std::find_if(points.rbegin(), points.rend(), [](const auto& p) { return p.has_value(); });
   if (last == points.rend()) return;
   const QPointF p = **last;
-  if (p.x() + page.textSize(text).width() <= a.plot.R) {
-    PageText(page, 0, 1, text, p.x(), p.y());
-  } else {
-    PageText(page, 2, 2, text, p.x() - 1, p.y() - 1.5);
-  }
+  const QSizeF size = page.textSize(text);
+  const bool fits = p.x() + size.width() <= a.plot.R;
+  const double left = fits ? p.x() : p.x() - 1 - size.width();
+  const double top = fits ? p.y() - size.height() / 2 : p.y() - 1.5 - size.height();
+  const auto band = ClearBand(placed, {top, top + size.height()}, false);
+  placed.push_back(band);
+  PageText(page, 0, 0, text, left, band.first);
 }
 
 void DrawMarks(Canvas& page, const GraphContext& g, const Axes& a) {
@@ -284,13 +287,17 @@ void DrawOverall(Canvas& page, const GraphContext& g, const Axes& a) {
   Polyline(page, total);
   Markers(page, total, kWhite, kBlack);
 
-  SetPrnFont(page, g.font(7), kPointSize, kRed, kRegular);
-  SeriesLabel(page, a, insulation, "  " + g.msg(38));
+  // The total usually ends highest, so it is labelled first and the insulation label
+  // steps down when the two ends are close.
+  LabelBands placed;
   SetPrnFont(page, g.font(7), kPointSize, kBlack, kRegular);
-  SeriesLabel(page, a, total, "  " + g.msg(39));
-  SetPrnFont(page, g.font(7), kPointSize, kBlue, kRegular);
-  PageText(page, 0, 0, g.msg(40) + " " + QString::fromStdString(c.economicThicknessName),
-           a.plot.L + a.plot.width() / 2, a.plot.T + 2);
+  SeriesLabel(page, a, placed, total, "  " + g.msg(39));
+  SetPrnFont(page, g.font(7), kPointSize, kRed, kRegular);
+  SeriesLabel(page, a, placed, insulation, "  " + g.msg(38));
+  // The result stands in the heading's free cell (left column, 63 mm), where no curve,
+  // mark or series label can reach it.
+  SetPrnFont(page, g.font(9), kPointSize, kBlue, kRegular);
+  PageText(page, 0, 2, g.msg(40) + " " + QString::fromStdString(c.economicThicknessName), 20, 63);
 }
 
 }  // namespace

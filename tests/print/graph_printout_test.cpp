@@ -246,7 +246,10 @@ TEST_F(GraphPrintout, OverallCostCurvesMirrorTheScreenColours) {
   EXPECT_EQ(white, 15);
   EXPECT_NE(FindText(prims, "  Insulation"), nullptr);
   EXPECT_NE(FindText(prims, "  Total"), nullptr);
-  EXPECT_NE(FindText(prims, "Economic thickness  20 mm.(  3/4\")"), nullptr);
+  const Prim* result = FindText(prims, "Economic thickness  20 mm.(  3/4\")");
+  ASSERT_NE(result, nullptr);
+  EXPECT_NEAR(result->nums[0], 20, 0.001);  // the heading's free cell L63
+  EXPECT_NEAR(result->nums[1] + result->nums[3], 63, 0.001);
   // Condensation marks: blue lines across the plot at 5, 17, 29, 41, 53 mm of 100.
   int marks = 0;
   for (const Prim& l : OfKind(prims, "line")) {
@@ -267,6 +270,19 @@ TEST_F(GraphPrintout, OverallCostCurvesMirrorTheScreenColours) {
   ASSERT_NE(energy, nullptr);
   EXPECT_NEAR(energy->nums[0], 140, 0.001);
   EXPECT_NEAR(energy->nums[1] + energy->nums[3], 33, 0.001);
+}
+
+TEST_F(GraphPrintout, SeriesLabelsOfCloseEndsDoNotCoverEachOther) {
+  // Insulation 8.5 and total 8.7 at 100 mm: 0.2 apart on a 12-unit axis is 1.7 mm, less
+  // than a label's height.
+  ChartData c = test::SampleChart(AnalysisId::HotOverall);
+  c.stockTotalCost[14] = 8.7L;
+  const auto prims = print(&c);
+  const Prim* insulation = FindText(prims, "  Insulation");
+  const Prim* total = FindText(prims, "  Total");
+  ASSERT_TRUE(insulation && total);
+  EXPECT_GE(insulation->nums[1], total->nums[1] + total->nums[3] - 1e-9);
+  ExpectInsidePage(prims);
 }
 
 TEST_F(GraphPrintout, NoChartOrTheOtherScreensChartPrintsTheFrameOnly) {
