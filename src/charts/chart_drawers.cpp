@@ -1,5 +1,8 @@
 #include "charts/chart_drawers.h"
 
+#include <cstdlib>
+#include <optional>
+
 #include "engine/standard_thickness.h"
 #include "engine/units.h"
 #include "model/language.h"
@@ -123,10 +126,12 @@ bool Inside(int dx, int dy, const AxesRect& box) {
 
 // One stocked series: segments between consecutive points inside the box, the label at the
 // last point inside, markers at the points inside.
-void DrawStockSeries(Canvas& c, const AxesRect& box, int fs, const LanguageTexts& lang,
-                     const std::array<int, 15>& xs, const std::array<int, 15>& ys,
-                     Colour lineColour, Colour markerBrush, Colour markerPen,
-                     const QString& label) {
+// Returns where the label was written (its anchor), or nothing when no point is inside.
+std::optional<PixelPoint> DrawStockSeries(Canvas& c, const AxesRect& box, int fs,
+                                          const LanguageTexts& lang, const std::array<int, 15>& xs,
+                                          const std::array<int, 15>& ys, Colour lineColour,
+                                          Colour markerBrush, Colour markerPen,
+                                          const QString& label, std::optional<PixelPoint> avoid) {
   std::vector<PixelPoint> inside;
   SetPicPen(c, lineColour, PenStyle::Solid, 2);
   for (int n = 0; n < 15; ++n) {
@@ -137,12 +142,16 @@ void DrawStockSeries(Canvas& c, const AxesRect& box, int fs, const LanguageTexts
     }
     inside.push_back(p);
   }
+  std::optional<PixelPoint> written;
   if (!label.isEmpty() && !inside.empty()) {
     // At the series' end, unless that end lies in the band of the result line at the top
-    // of the box: then at the last point below that band.
+    // of the box or beside the other series' label: then at the last point clear of both.
+    auto clear = [&](const PixelPoint& p) {
+      return p.y >= box.y0 + 3 * fs && (!avoid || std::abs(p.y - avoid->y) >= 2 * fs);
+    };
     PixelPoint at = inside.back();
     for (auto it = inside.rbegin(); it != inside.rend(); ++it) {
-      if (it->y >= box.y0 + 3 * fs) {
+      if (clear(*it)) {
         at = *it;
         break;
       }
@@ -150,8 +159,10 @@ void DrawStockSeries(Canvas& c, const AxesRect& box, int fs, const LanguageTexts
     SetChartFont(c, lang, 2, fs, lineColour);
     SetPicBrush(c, kWhite, BrushStyle::Clear);
     PicText(c, 0, 1, label, at.x, at.y);
+    written = at;
   }
   DrawMarkers(c, inside, fs, markerBrush, markerPen);
+  return written;
 }
 
 }  // namespace
@@ -197,10 +208,11 @@ PixelTables DrawOverallChart(Canvas& c, const ChartLayout& l, const LanguageText
     }
   }
   DrawMarkers(c, energyMarks, fs, kAqua);
-  DrawStockSeries(c, box, fs, lang, px.stockX, px.stockInsulationY, kRed, kYellow, kRed,
-                  spec.insulationLabel);
+  const auto insulationLabelAt =
+      DrawStockSeries(c, box, fs, lang, px.stockX, px.stockInsulationY, kRed, kYellow, kRed,
+                      spec.insulationLabel, std::nullopt);
   DrawStockSeries(c, box, fs, lang, px.stockX, px.stockTotalY, kBlack, kWhite, kBlack,
-                  spec.totalLabel);
+                  spec.totalLabel, insulationLabelAt);
 
   SetChartFont(c, lang, 2, fs, kBlue);
   SetPicBrush(c, kWhite, BrushStyle::Clear);
