@@ -55,7 +55,8 @@ const FontCache::Entry& FontCache::get(const CanvasState& s) {
               s.defaultCharset,
               font,
               QFontMetricsF(font),
-              QRawFont::fromFont(font)};
+              QRawFont::fromFont(font),
+              ++serial_};
   if (entries_.size() < kSize) return entries_.emplace_back(std::move(fresh));
   Entry& slot = entries_[next_];
   next_ = (next_ + 1) % kSize;
@@ -63,7 +64,7 @@ const FontCache::Entry& FontCache::get(const CanvasState& s) {
   return slot;
 }
 
-QPen CanvasPen(const CanvasState& s, int widthDots) {
+QPen CanvasPen(const CanvasState& s, int widthDots, bool screen) {
   if (s.penStyle == PenStyle::Clear) return QPen(Qt::NoPen);
   QPen pen(ToQColor(s.penColour));
   pen.setWidth(std::max(0, widthDots));
@@ -83,6 +84,24 @@ QPen CanvasPen(const CanvasState& s, int widthDots) {
     default:
       pen.setStyle(Qt::SolidLine);
       break;
+  }
+  if (screen && widthDots <= 1) {
+    switch (s.penStyle) {
+      case PenStyle::Dash:
+        pen.setDashPattern({18, 6});
+        break;
+      case PenStyle::Dot:
+        pen.setDashPattern({3, 3});
+        break;
+      case PenStyle::DashDot:
+        pen.setDashPattern({9, 6, 3, 6});
+        break;
+      case PenStyle::DashDotDot:
+        pen.setDashPattern({9, 3, 3, 3, 3, 3});
+        break;
+      default:
+        break;
+    }
   }
   // Wide lines end and join round, as geometric pens of the classic canvas do.
   pen.setCapStyle(Qt::RoundCap);

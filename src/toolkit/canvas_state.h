@@ -47,7 +47,8 @@ class FontCache {
     bool defaultCharset;
     QFont font;
     QFontMetricsF metrics;
-    QRawFont raw;  // the primary face, for writing simple text without shaping it
+    QRawFont raw;    // the primary face, for writing simple text without shaping it
+    quint64 serial;  // never reused, unlike the entry's address when it is replaced
   };
   explicit FontCache(double dpi) : dpi_(dpi) { entries_.reserve(kSize); }
   // The entry stays valid until kSize other fonts have been asked for.
@@ -58,10 +59,13 @@ class FontCache {
   double dpi_;
   std::vector<Entry> entries_;
   size_t next_ = 0;
+  quint64 serial_ = 0;
 };
 
-// A pen `widthDots` device dots wide; 0 is the cosmetic (thinnest) pen.
-QPen CanvasPen(const CanvasState& s, int widthDots);
+// A pen `widthDots` device dots wide; 0 is the cosmetic (thinnest) pen. Screen pens of one
+// pixel get the classic canvas's dash lengths in pixels (dash 18 on 6 off, dot 3 on 3 off);
+// wider pens and printer pens scale the dashes with their width.
+QPen CanvasPen(const CanvasState& s, int widthDots, bool screen = false);
 
 // Rounds to the nearest integer, halves to even. False for a value that is not finite or
 // lies far off any device: the caller skips the primitive.

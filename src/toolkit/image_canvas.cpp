@@ -51,7 +51,7 @@ struct ImageCanvas::State {
   // text runs, shadows) shapes it once.
   struct Shaped {
     QString text;
-    const FontCache::Entry* font = nullptr;
+    quint64 font = 0;  // serial of the font entry
     QList<QGlyphRun> runs;
     double width = 0;
     double top = 0;  // where the layout's top lies relative to the canvas text top
@@ -59,9 +59,9 @@ struct ImageCanvas::State {
 
   const QFontMetricsF& metrics() const { return font->metrics; }
   const Shaped& shape(const QString& text) {
-    if (shaped.font == font && shaped.text == text) return shaped;
+    if (shaped.font == font->serial && shaped.text == text) return shaped;
     shaped.text = text;
-    shaped.font = font;
+    shaped.font = font->serial;
     if (!shapeSimple(text)) shapeWithLayout(text);
     return shaped;
   }
@@ -119,7 +119,7 @@ struct ImageCanvas::State {
     // 0 and 1 are both the one-pixel line; wider pens are whole pixels.
     int w = 0;
     if (!RoundCoord(s.penWidth, w) || w <= 1) w = 0;
-    pen = CanvasPen(s, w);
+    pen = CanvasPen(s, w, true);
     penApplied = false;
   }
   // Text is drawn with a plain pen of the text colour, which replaces the line pen.

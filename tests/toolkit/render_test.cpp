@@ -9,6 +9,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <string>
 
 #include "keep_rendering.h"
 #include "toolkit/draw.h"
@@ -129,6 +130,42 @@ TEST(ImageRendering, BandedFrameFillsAndLines) {
   EXPECT_EQ(img.pixel(31, 47), Rgb(kYellow));
   EXPECT_EQ(img.pixel(25, 86), Rgb(kBlack));  // bottom line centred on y = 85
   EXPECT_EQ(img.pixel(25, 88), Rgb(kWhite));
+}
+
+TEST(ImageRendering, ScreenDashesAreEighteenOnSixAndDotsThreeOnThree) {
+  QImage img(120, 20, QImage::Format_RGB32);
+  {
+    ImageCanvas pic(img);
+    ClearPicture(pic, kWhite);
+    SetPicPen(pic, kBlack, PenStyle::Dash, 1);
+    PicLine(pic, 10, 5, 110, 5, kBlack);
+    SetPicPen(pic, kBlack, PenStyle::Dot, 1);
+    PicLine(pic, 10, 15, 110, 15, kBlack);
+  }
+  Keep(img, "dashes.png");
+  std::string dash, dot;
+  for (int x = 10; x < 58; ++x) {
+    dash += img.pixel(x, 5) == Rgb(kBlack) ? '#' : '.';
+    dot += img.pixel(x, 15) == Rgb(kBlack) ? '#' : '.';
+  }
+  EXPECT_EQ(dash, std::string(18, '#') + std::string(6, '.') + std::string(18, '#') +
+                      std::string(6, '.'));
+  EXPECT_EQ(dot, "###...###...###...###...###...###...###...###...");
+}
+
+TEST(ImageRendering, TextIsMeasuredInTheFontSetEvenAfterManyFontChanges) {
+  // Nine sizes overflow the canvas's font cache, so the tenth takes an evicted entry's
+  // place; the text measured just before in the evicted font must not be reused.
+  QImage img(10, 10, QImage::Format_RGB32);
+  ImageCanvas pic(img);
+  for (int size = 10; size <= 17; ++size) {
+    SetPicFont(pic, "Arial", size, kRegular, kBlack);
+    pic.textSize("abc");
+  }
+  SetPicFont(pic, "Arial", 10, kRegular, kBlack);
+  const double small = pic.textSize("abc").width();
+  SetPicFont(pic, "Arial", 30, kRegular, kBlack);
+  EXPECT_GT(pic.textSize("abc").width(), 2.5 * small);
 }
 
 // Renders page 1 of a PDF at `dpi` with pdftoppm; a null image when that fails.
