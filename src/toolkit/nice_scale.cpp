@@ -1,10 +1,12 @@
 #include "toolkit/nice_scale.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <iomanip>
 #include <sstream>
 #include <string>
+#include <utility>
 
 namespace qora {
 
@@ -70,6 +72,13 @@ Real NiceScale(Real& lo, Real& hi) {
     lo = 0;
     hi = 1;
   }
+  // Limits given the wrong way round would give an axis of no width (a division by zero
+  // for whoever maps values onto it); beyond 1e12 a step of 0.0001 no longer changes a
+  // limit. Neither occurs with real chart data.
+  if (lo > hi) std::swap(lo, hi);
+  constexpr Real kLargest = 1e12L;
+  lo = std::clamp(lo, -kLargest, kLargest);
+  hi = std::clamp(hi, -kLargest, kLargest);
   const Real range = hi - lo;
   const Real step = StepFor(range);
   const Real centre = RoundCentre((lo + hi) / 2, CutPosition(range));
