@@ -7,6 +7,7 @@
 #include "shell/brand.h"
 #include "shell/insul_cost_dialog.h"
 #include "shell/insul_size_dialog.h"
+#include "shell/line_screen.h"
 #include "shell/local_conditions_dialog.h"
 #include "shell/main_bar.h"
 #include "shell/main_menu.h"
@@ -14,12 +15,6 @@
 #include "shell/splash_view.h"
 #include "shell/unit_relabel.h"
 #include "shell/wait_dialog.h"
-
-// The line screens join the window as soon as their implementation is in the tree.
-#if __has_include("shell/line_screen.cpp")
-#define QORA_HAVE_LINE_SCREENS 1
-#include "shell/line_screen.h"
-#endif
 
 namespace qora {
 
@@ -47,12 +42,10 @@ MainWindow::MainWindow(AppState& state, QWidget* parent) : QWidget(parent), stat
   hotLocal_ = new LocalConditionsDialog(state_, LineKind::Hot, this);
   insulSize_ = new InsulSizeDialog(state_, this);
   wait_ = new WaitDialog(this);
-#ifdef QORA_HAVE_LINE_SCREENS
   chillScreen_ = new LineScreen(state_, LineKind::Chilled, *chillLocal_, screens_);
   hotScreen_ = new LineScreen(state_, LineKind::Hot, *hotLocal_, screens_);
   chillScreen_->hide();
   hotScreen_->hide();
-#endif
 
   // Captions, hints and faces of the message file, read once at start.
   splash_->applyLanguage();
@@ -107,10 +100,8 @@ void MainWindow::afterSettingsLoad() {
   hotLocal_->syncFromSettings();
   relabelUnits(state_.settings.unitSystem());
   applyFactorBy();
-#ifdef QORA_HAVE_LINE_SCREENS
   chillScreen_->setUpPanels();
   hotScreen_->setUpPanels();
-#endif
   refreshLineScreens();
 }
 
@@ -132,7 +123,6 @@ void MainWindow::hideMainMenu() {
 
 void MainWindow::openItem(int item) {
   switch (item) {
-#ifdef QORA_HAVE_LINE_SCREENS
     case 1:
     case 2: {
       hideMainMenu();
@@ -144,7 +134,6 @@ void MainWindow::openItem(int item) {
       open->open(width());
       break;
     }
-#endif
     case 9:
       exitProgram();
       break;
@@ -164,10 +153,8 @@ void MainWindow::relabelUnits(int oldSystem) {
 void MainWindow::stepUnits() {
   const int old = StepUnitSystem(state_.settings);
   relabelUnits(old);
-#ifdef QORA_HAVE_LINE_SCREENS
   chillScreen_->setUpPanels();
   hotScreen_->setUpPanels();
-#endif
   refreshLineScreens();
 }
 
@@ -177,17 +164,13 @@ void MainWindow::applyFactorBy() {
 }
 
 LineScreen* MainWindow::visibleLineScreen() const {
-#ifdef QORA_HAVE_LINE_SCREENS
   if (chillScreen_->isVisible()) return chillScreen_;
   if (hotScreen_->isVisible()) return hotScreen_;
-#endif
   return nullptr;
 }
 
 void MainWindow::refreshLineScreens() {
-#ifdef QORA_HAVE_LINE_SCREENS
   if (LineScreen* screen = visibleLineScreen()) screen->refresh();
-#endif
 }
 
 void MainWindow::exitProgram() {

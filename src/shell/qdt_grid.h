@@ -19,6 +19,7 @@ class QdtGrid : public QTableWidget {
   QdtGrid(int dataCols, int dataRows, QWidget* parent = nullptr);
 
   int dataRows() const { return rowCount(); }
+  bool isEditing() const { return state() == QAbstractItemView::EditingState; }
   int dataCols() const { return columnCount() - 1; }
   void setColumnKeys(int col, CellKeys keys);
   CellKeys columnKeys(int col) const;

@@ -1,0 +1,141 @@
+// The window's end (close and Quit both save), its options, the calculator search, the
+// selector buttons of the local-conditions dialogs, and the insulation dialogs.
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+
+#include "shell/gui_options.h"
+#include "shell/insul_cost_dialog.h"
+#include "shell/insul_size_dialog.h"
+#include "shell/local_conditions_dialog.h"
+#include "shell/main_bar.h"
+#include "shell/qdt_grid.h"
+#include "shell_fixture.h"
+
+namespace qora::test {
+namespace {
+
+class WindowTest : public ShellTest {};
+
+TEST_F(WindowTest, ClosingTheWindowSavesLikeQuit) {
+  open("[QORA2000]\nUnits=1\n");
+  start();
+  window->stepUnits();
+  window->close();
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_EQ(iniValue("QORA2000/Units"), "2");
+}
+
+TEST_F(WindowTest, QuitItemSaves) {
+  open("[QORA2000]\nUnits=1\n");
+  start();
+  window->stepUnits();
+  window->openItem(9);
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_EQ(iniValue("QORA2000/Units"), "2");
+}
+
+TEST(GuiOptions, ParsesHomeAndScreenAndRefusesTheRest) {
+  const GuiOptions ok = ParseGuiOptions({"--home", "/tmp/q", "--screen", "1024x768"});
+  EXPECT_TRUE(ok.error.isEmpty());
+  EXPECT_EQ(ok.home, "/tmp/q");
+  EXPECT_EQ(ok.screen, QSize(1024, 768));
+  EXPECT_EQ(ParseGuiOptions({"--screen=1920x1080"}).screen, QSize(1920, 1080));
+  EXPECT_TRUE(ParseGuiOptions({}).error.isEmpty());
+  for (const QStringList& bad :
+       {QStringList{"--colour"}, QStringList{"--screen", "big"}, QStringList{"--screen", "10x10"},
+        QStringList{"--home"}, QStringList{"file.ini"}}) {
+    const GuiOptions o = ParseGuiOptions(bad);
+    EXPECT_FALSE(o.error.isEmpty()) << bad.join(' ').toStdString();
+    EXPECT_FALSE(o.error.contains('\n'));
+  }
+}
+
+TEST(Calculator, FirstOneFoundInOrderOfPreference) {
+  QTemporaryDir dir;
+  auto place = [&](const char* name) {
+    QFile f(dir.path() + "/" + name);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("#!/bin/sh\n");
+    f.close();
+    f.setPermissions(QFile::ReadOwner | QFile::ExeOwner | QFile::WriteOwner);
+  };
+  EXPECT_TRUE(FindCalculator({dir.path()}).isEmpty());
+  place("xcalc");
+  EXPECT_TRUE(FindCalculator({dir.path()}).endsWith("/xcalc"));
+  place("kcalc");
+  EXPECT_TRUE(FindCalculator({dir.path()}).endsWith("/kcalc"));
+}
+
+TEST_F(WindowTest, CalculatorMissingIsSaidInTheBar) {
+  open("");
+  start();
+  QTemporaryDir empty;
+  EXPECT_FALSE(window->bar().startCalculator({empty.path()}));
+  EXPECT_TRUE(window->bar().message().contains("calculator"));
+}
+
+TEST_F(WindowTest, PressingADownSelectorReleasesIt) {
+  open("");
+  start();
+  LocalConditionsDialog& d = window->hotDialog();
+  auto* elos = d.findChild<QPushButton*>("HOT_ElosSpdBtn");
+  auto* tsuf = d.findChild<QPushButton*>("HOT_TsufSpdBtn");
+  QTest::mouseClick(elos, Qt::LeftButton);
+  EXPECT_EQ(d.selectedAnalysis(), 6);
+  QTest::mouseClick(tsuf, Qt::LeftButton);
+  EXPECT_EQ(d.selectedAnalysis(), 3);
+  EXPECT_FALSE(elos->isChecked());
+  QTest::mouseClick(tsuf, Qt::LeftButton);
+  EXPECT_EQ(d.selectedAnalysis(), 0);
+  d.hide();
+}
+
+TEST_F(WindowTest, InsulationSizesNamesFollowAndCancelKeepsTheFile) {
+  open("[QORA2000]\nUnits=2\n");
+  start();
+  const QByteArray fileBefore = home.readFile("QORAInsu.qdt");
+  InsulSizeDialog& d = window->insulSizeDialog();
+  d.show();
+  auto* tube = d.findChild<QdtGrid*>("InsuSzTubeIDStrGrd");
+  tube->setCell(1, 3, "NEW-3");
+  emit tube->edited();
+  d.findChild<QTabWidget*>("InsuSzPageControl")->setCurrentIndex(2);
+  EXPECT_EQ(d.findChild<QdtGrid*>("InsuSzTubeThkActStrGrd")->heading(3), "NEW-3");
+  d.reject();
+  EXPECT_EQ(state.insul.tube[1][0][2], "NEW-3");  // kept in memory
+  EXPECT_EQ(home.readFile("QORAInsu.qdt"), fileBefore);
+}
+
+TEST_F(WindowTest, CostsShowZeroAndNegativeAsEmptyAndCancelDropsTyping) {
+  open("");
+  start();
+  InsulCostDialog& d = window->insulCostDialog();
+  d.show();
+  auto* ips = d.findChild<QdtGrid*>("IPSStringGrid");
+  ips->setCell(1, 1, "0");
+  ips->setCell(2, 1, "-5");
+  ips->setCell(3, 1, "125.5");
+  d.accept();
+  const QList<QByteArray> lines = home.readFile("QORAcost.qdt").split('\n');
+  // Line 3 is pipe 1, thickness 1; pipe c thickness r is line 3 + 15 (c - 1) + (r - 1).
+  EXPECT_EQ(lines[2].trimmed(), "0.00");
+  EXPECT_EQ(lines[2 + 15].trimmed(), "-5.00");
+  EXPECT_EQ(lines[2 + 30].trimmed(), "125.50");
+  d.show();
+  EXPECT_EQ(ips->cell(1, 1), "");
+  EXPECT_EQ(ips->cell(2, 1), "");
+  EXPECT_EQ(ips->cell(3, 1), "125.50");
+  ips->setCell(3, 1, "999");
+  d.reject();
+  d.show();
+  EXPECT_EQ(ips->cell(3, 1), "125.50");
+  d.reject();
+}
+
+}  // namespace
+}  // namespace qora::test
