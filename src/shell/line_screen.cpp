@@ -26,6 +26,8 @@ namespace qora {
 namespace {
 
 constexpr int kStripHeight = 52;
+// Smallest picture (pixels each way) a chart is drawn on.
+constexpr int kMinPicture = 100;
 
 // Component names and layout captions that differ between the two screens.
 struct ScreenNames {
@@ -74,6 +76,7 @@ struct LineScreen::Private {
   std::optional<ChartData> last;
   PixelTables pixels;
   ChartLayout layout;
+  bool pictureValid = false;
 
   Private(AppState& s, LineKind k, LocalConditionsDialog& d)
       : state(s),
@@ -106,36 +109,36 @@ struct LineScreen::Private {
     return LayoutFromScreen(width, picture.height());
   }
 
-  // Draws a computed chart onto a fresh picture of the view's size.
-  void draw(const AnalysisDef& def, const ChartData& data) {
+  // Paints a fresh picture of the view's size with `paint`. A view too small to hold a
+  // chart (not laid out yet) gets no picture: a layout of a few pixels would only give
+  // degenerate scales; the next resize draws the chart.
+  template <class Paint>
+  void paintPicture(Paint&& paint) {
     const QSize size = chart->pictureSize();
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    layout = layoutFor(size);
-    {
+    pictureValid = size.width() >= kMinPicture && size.height() >= kMinPicture;
+    QImage image;
+    pixels = PixelTables{};
+    if (pictureValid) {
+      image = QImage(size, QImage::Format_RGB32);
+      image.fill(Qt::white);
+      layout = layoutFor(size);
       ImageCanvas canvas(image);
-      pixels = def.draw(data, state, canvas, layout);
+      paint(canvas);
     }
     chart->image() = std::move(image);
-    last = data;
     hideReadout();
     chart->update();
   }
 
+  void draw(const AnalysisDef& def, const ChartData& data) {
+    last = data;
+    paintPicture([&](Canvas& c) { pixels = def.draw(data, state, c, layout); });
+  }
+
   // The empty chart page: shown while no analysis is selected; there is no last chart.
   void drawEmpty() {
-    const QSize size = chart->pictureSize();
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    layout = layoutFor(size);
-    {
-      ImageCanvas canvas(image);
-      DrawChartBackground(canvas, layout, BrandPicturesFor(state));
-    }
-    chart->image() = std::move(image);
     last.reset();
-    hideReadout();
-    chart->update();
+    paintPicture([&](Canvas& c) { DrawChartBackground(c, layout, BrandPicturesFor(state)); });
   }
 
   void hideReadout() {
@@ -144,7 +147,7 @@ struct LineScreen::Private {
   }
 
   void readOut(QPoint mouse) {
-    if (!last) return hideReadout();
+    if (!last || !pictureValid) return hideReadout();
     const Readout hit = FindReadout(*last, pixels, layout, state, mouse);
     if (!hit.shown) return hideReadout();
     label->setText(hit.text);
@@ -230,9 +233,10 @@ LineScreen::LineScreen(AppState& state, LineKind kind, LocalConditionsDialog& di
     // The picture follows the view; the last chart is drawn again, not recomputed.
     if (!isVisible()) return;
     if (!d_->last) {
-      if (!d_->chart->image().isNull()) d_->drawEmpty();
+      if (d_->dialog.selectedAnalysis() == 0) d_->drawEmpty();
     } else if (const AnalysisDef* def = d_->analysis(d_->last->analysis)) {
-      d_->draw(*def, *d_->last);
+      const ChartData data = *d_->last;
+      d_->draw(*def, data);
     }
   };
 

@@ -164,6 +164,18 @@ TEST_P(ScreenTest, ButtonsAskForPrintAndTableAndShowTheDialogAgain) {
   EXPECT_TRUE(dialog->isVisible());
 }
 
+TEST_P(ScreenTest, ATinyViewGetsNoPictureUntilItGrows) {
+  choose(3);
+  screen->resize(60, 60);  // the chart view is squeezed to nothing
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(screen->chartImage().isNull());
+  ASSERT_NE(screen->lastChart(), nullptr);  // the chart itself is kept
+  screen->resize(kScreenW, kScreenH - 52);
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(screen->chartImage().isNull());
+  EXPECT_GT(screen->chartImage().width(), kScreenW / 2);
+}
+
 // The picture pixels of curve point i, drawn again from the last chart as the screen does.
 QPoint CurvePoint(const LineScreen& screen, const AppState& state, QWidget* view, int i) {
   const ChartData& d = *screen.lastChart();
