@@ -34,6 +34,10 @@ bool IsOverall(AnalysisId id) {
   return id == AnalysisId::ChilledOverall || id == AnalysisId::HotOverall;
 }
 
+// mm below the plot: clear of the thickness labels (B + 3 … B + 9) and above the axis
+// caption (bottom at H − 5).
+constexpr double kResultLineDrop = 16;
+
 bool Finite(Real v) {
   return std::isfinite(static_cast<double>(v));
 }
@@ -294,10 +298,11 @@ void DrawOverall(Canvas& page, const GraphContext& g, const Axes& a) {
   SeriesLabel(page, a, placed, total, "  " + g.msg(39));
   SetPrnFont(page, g.font(7), kPointSize, kRed, kRegular);
   SeriesLabel(page, a, placed, insulation, "  " + g.msg(38));
-  // The result stands in the heading's free cell (left column, 63 mm), where no curve,
-  // mark or series label can reach it.
+  // The result stands under the thickness labels, left of the axis caption, where no
+  // curve, mark, series label or heading line can reach it.
   SetPrnFont(page, g.font(9), kPointSize, kBlue, kRegular);
-  PageText(page, 0, 2, g.msg(40) + " " + QString::fromStdString(c.economicThicknessName), 20, 63);
+  PageText(page, 0, 2, g.msg(40) + " " + QString::fromStdString(c.economicThicknessName), a.plot.L,
+           a.plot.B + kResultLineDrop);
 }
 
 }  // namespace

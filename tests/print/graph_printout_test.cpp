@@ -248,8 +248,8 @@ TEST_F(GraphPrintout, OverallCostCurvesMirrorTheScreenColours) {
   EXPECT_NE(FindText(prims, "  Total"), nullptr);
   const Prim* result = FindText(prims, "Economic thickness  20 mm.(  3/4\")");
   ASSERT_NE(result, nullptr);
-  EXPECT_NEAR(result->nums[0], 20, 0.001);  // the heading's free cell L63
-  EXPECT_NEAR(result->nums[1] + result->nums[3], 63, 0.001);
+  EXPECT_NEAR(result->nums[0], 42, 0.001);  // under the plot, from its left edge
+  EXPECT_NEAR(result->nums[1] + result->nums[3], 186, 0.001);
   // Condensation marks: blue lines across the plot at 5, 17, 29, 41, 53 mm of 100.
   int marks = 0;
   for (const Prim& l : OfKind(prims, "line")) {
