@@ -135,6 +135,17 @@ struct LineScreen::Private {
     paintPicture([&](Canvas& c) { pixels = def.draw(data, state, c, layout); });
   }
 
+  // Computes analysis n and draws it when its inputs pass; a refusal leaves the previous
+  // chart (picture and data) as it is. True when drawn.
+  bool computeAndDraw(int n) {
+    const AnalysisDef* def = analysis(n);
+    if (!def) return false;
+    const ComputeResult r = def->compute(state);
+    if (!r.drawn) return false;
+    draw(*def, r.data);
+    return true;
+  }
+
   // The empty chart page: shown while no analysis is selected; there is no last chart.
   void drawEmpty() {
     last.reset();
@@ -205,15 +216,9 @@ LineScreen::LineScreen(AppState& state, LineKind kind, LocalConditionsDialog& di
     row->addWidget(panel);
     d_->panels[i] = panel;
     const int n = static_cast<int>(i) + 1;
+    // An edit redraws its own analysis at once.
     connect(panel, &LinePanel::edited, this, [this, n] {
-      // An edit redraws its own analysis; a refusal leaves the previous chart.
-      if (const AnalysisDef* def = d_->analysis(n)) {
-        ComputeResult r = def->compute(d_->state);
-        if (r.drawn) {
-          d_->draw(*def, r.data);
-          emit chartDrawn();
-        }
-      }
+      if (d_->computeAndDraw(n)) emit chartDrawn();
     });
   }
   row->addStretch(1);
@@ -278,13 +283,7 @@ void LineScreen::refresh() {
     LinePanel* panel = d_->panels[static_cast<std::size_t>(n - 1)];
     panel->show();
     panel->setReady(true);
-    if (const AnalysisDef* def = d_->analysis(n)) {
-      ComputeResult r = def->compute(d_->state);
-      if (r.drawn) {
-        d_->draw(*def, r.data);
-        emit chartDrawn();
-      }
-    }
+    if (d_->computeAndDraw(n)) emit chartDrawn();
   } else {
     d_->drawEmpty();
   }
