@@ -6,12 +6,14 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QPrinter>
 #include <QProcess>
 #include <QTimer>
 #include <QWidget>
 
 #include "print/print_job.h"
 #include "print_test_support.h"
+#include "toolkit/canvas.h"
 
 namespace qora {
 namespace {
@@ -110,6 +112,25 @@ TEST_F(PrintJob, PdfThatCannotBeWrittenFailsAndLeavesWhatWasThere) {
   EXPECT_FALSE(WriteChartPdf(chart, state, home.path() + "/taken.pdf"));
   EXPECT_EQ(home.readFile("taken.pdf/inside.txt"), "old");
   EXPECT_FALSE(WriteChartPdf(chart, state, home.path() + "/missing/chart.pdf"));
+}
+
+TEST_F(PrintJob, ConfirmedPrinterGetsTitleLandscapePageAndOneDocument) {
+  // What the dialog hands over when the user picks a PDF file as the printer.
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(home.path() + "/printer.pdf");
+  int rendered = 0;
+  QSizeF pageSize;
+  EXPECT_TRUE(
+      PrintOnDevice(printer, PageOrientation::Landscape, "QORA2000-GRAPH", [&](Canvas& page) {
+        ++rendered;
+        pageSize = page.size();
+      }));
+  EXPECT_EQ(rendered, 1);
+  EXPECT_EQ(pageSize, QSizeF(280, 200));
+  EXPECT_EQ(printer.docName(), "QORA2000-GRAPH");
+  EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Landscape);
+  EXPECT_TRUE(home.readFile("printer.pdf").startsWith("%PDF"));
 }
 
 TEST_F(PrintJob, CancelledDialogRendersNothing) {
