@@ -96,6 +96,11 @@ TEST_F(PictureFolder, PicturesAreStretchedIntoTheRectangle) {
   EXPECT_EQ(img.pixel(90, 20), qRgb(255, 255, 255));
   EXPECT_EQ(img.pixel(25, 45), qRgb(0, 255, 0));
   EXPECT_EQ(img.pixel(45, 45), qRgb(255, 255, 255));
+
+  RecordingCanvas rec(QSizeF(100, 60));
+  PicDrawPicture(rec, 10, 10, 90, 30, LoadPicture(at("logo.png")));
+  PrnDrawPicture(rec, LoadPicture(at("Watermark.wmf")), 10, 40, 40, 50);
+  EXPECT_EQ(rec.log(), "picture 10 10 90 30 image 40x20\npicture 10 40 40 50 svg 30x10\n");
 }
 
 }  // namespace

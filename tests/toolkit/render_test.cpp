@@ -9,6 +9,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <limits>
 #include <string>
 
 #include "keep_rendering.h"
@@ -130,6 +131,31 @@ TEST(ImageRendering, BandedFrameFillsAndLines) {
   EXPECT_EQ(img.pixel(31, 47), Rgb(kYellow));
   EXPECT_EQ(img.pixel(25, 86), Rgb(kBlack));  // bottom line centred on y = 85
   EXPECT_EQ(img.pixel(25, 88), Rgb(kWhite));
+}
+
+TEST(ImageRendering, UnusableCoordinatesAndImagesDrawNothingAndNeverCrash) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const double inf = std::numeric_limits<double>::infinity();
+  QImage img(20, 20, QImage::Format_RGB32);
+  {
+    ImageCanvas pic(img);
+    ClearPicture(pic, kWhite);
+    PicLine(pic, nan, 0, 10, 10, kBlack);
+    PicRect(pic, 0, 0, inf, 10, kBlack);
+    PicMarker(pic, 10, 10, nan);
+    PicText(pic, 1, 1, "x", -inf, 5);
+    PicRichText(pic, nan, nan, R"(a\U2)");
+    SetPicFont(pic, "Arial", nan, kRegular, kBlack);  // falls back to the smallest size
+    PicText(pic, 0, 0, "y", 30, 30);
+  }
+  for (int y = 0; y < 20; ++y) {
+    for (int x = 0; x < 20; ++x) ASSERT_EQ(img.pixel(x, y), Rgb(kWhite)) << x << "," << y;
+  }
+  QImage none;
+  ImageCanvas pic(none);
+  ClearPicture(pic, kBlack);
+  PicText(pic, 0, 0, "x", 0, 0);
+  EXPECT_EQ(pic.size(), QSizeF(0, 0));
 }
 
 TEST(ImageRendering, ScreenDashesAreEighteenOnSixAndDotsThreeOnThree) {
