@@ -176,6 +176,12 @@ LineScreen::LineScreen(AppState& state, LineKind kind, LocalConditionsDialog& di
                        QWidget* parent)
     : QWidget(parent), d_(new Private(state, kind, dialog)) {
   setObjectName(kind == LineKind::Chilled ? "ChillPanel" : "HotPanel");
+  // Colours of our own: the window that holds the screens may paint itself dark.
+  QPalette pal = palette();
+  pal.setColor(QPalette::Window, Qt::white);
+  pal.setColor(QPalette::WindowText, Qt::black);
+  setPalette(pal);
+  setAutoFillBackground(true);
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(0, 0, 0, 0);
   column->setSpacing(0);
@@ -196,6 +202,10 @@ LineScreen::LineScreen(AppState& state, LineKind kind, LocalConditionsDialog& di
   strip->setObjectName(kind == LineKind::Chilled ? "ChillHeadPanel" : "HotHeadPanel");
   strip->setFrameShape(QFrame::StyledPanel);
   strip->setFixedHeight(kStripHeight);
+  QPalette stripPal = pal;
+  stripPal.setColor(QPalette::Window, QColor(0xE9, 0xEE, 0xF4));
+  strip->setPalette(stripPal);
+  strip->setAutoFillBackground(true);
   auto* row = new QHBoxLayout(strip);
   row->setContentsMargins(4, 2, 4, 2);
   row->setSpacing(4);

@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QLabel>
 #include <QPixmap>
+#include <cstdlib>
 #include <memory>
 
 #include "charts/chart_layout.h"
@@ -32,10 +34,18 @@ TEST(LineScreenLook, PanelsAndChartsFitTheCommonScreenSizes) {
       AppState state;
       LoadProgramState(state, home.path());
       LocalConditionsDialog dialog(state, kind);
-      LineScreen screen(state, kind, dialog);
+      // The main window paints itself black; the screen must stay readable inside it.
+      QWidget window;
+      QPalette dark = window.palette();
+      dark.setColor(QPalette::Window, Qt::black);
+      dark.setColor(QPalette::WindowText, Qt::black);
+      window.setPalette(dark);
+      window.setAutoFillBackground(true);
+      LineScreen screen(state, kind, dialog, &window);
       // The main window's bar below the screen is about as tall as the panel strip.
+      window.resize(size.w, size.h - 52);
       screen.resize(size.w, size.h - 52);
-      screen.show();
+      window.show();
       screen.open(size.w);
       const char* line = kind == LineKind::Chilled ? "chill" : "hot";
       for (int n = 1; n <= 8; ++n) {
@@ -49,6 +59,13 @@ TEST(LineScreenLook, PanelsAndChartsFitTheCommonScreenSizes) {
           // Nothing of the panel is squeezed below what its captions and boxes need.
           EXPECT_GE(p->width(), p->sizeHint().width());
           EXPECT_LE(p->mapTo(&screen, QPoint(p->width(), 0)).x(), size.w);
+          // Captions stand out from the strip behind them.
+          const QColor back = p->parentWidget()->palette().color(QPalette::Window);
+          for (QLabel* l : p->findChildren<QLabel*>()) {
+            const QColor text = l->palette().color(QPalette::WindowText);
+            EXPECT_GT(std::abs(back.lightness() - text.lightness()), 128)
+                << l->objectName().toStdString();
+          }
         }
         // The frame and its shadow stay inside the picture.
         const QImage& img = screen.chartImage();
