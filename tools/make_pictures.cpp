@@ -251,7 +251,7 @@ void Logos(const QString& dir, const Brand& b) {
   // Horizontal logo, 4:1: mark and wordmark.
   Svg(dir + "/Logop" + s + ".svg", QSize(400, 100), [&](QPainter& p) {
     Mark(p, QPointF(50, 50), 40, b);
-    const QFont f = Face(b.name.size() > 7 ? 50 : 56);
+    const QFont f = Face(b.name.size() > 7 ? 44 : 50);
     Outline(p, b.name, f, 102, 68, b.dark);
     p.fillRect(QRectF(104, 80, TextWidth(b.name, f) - 6, 5), b.accent);
   });

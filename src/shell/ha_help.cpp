@@ -41,6 +41,8 @@ void FillHaHelp(QPlainTextEdit& memo, const LanguageTexts& lang, int unit) {
 void StyleHaHelp(QPlainTextEdit& memo) {
   memo.setReadOnly(true);
   memo.setLineWrapMode(QPlainTextEdit::NoWrap);
+  memo.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  memo.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
   font.setFamilies({QStringLiteral("Courier"), QStringLiteral("DejaVu Sans Mono")});
   memo.setFont(font);

@@ -122,6 +122,7 @@ void InsulCostDialog::refreshCostDialog() {
   const QString head = Msg(lang, 4, "Cost per length by pipe size and thickness");
   findChild<QLabel*>("InsCostIPSHeadLabel")->setText(head);
   findChild<QLabel*>("InsCostCPHeadLabel")->setText(head);
+  for (QdtGrid* g : {ips_, copper_}) g->resizeColumnToContents(0);
   ReadCostFile(state_.costs, state_.costPath());
   costTablesToGrids();
 }

@@ -94,6 +94,7 @@ void InsulSizeDialog::insulHeadings() {
   const InsulTables& in = state_.insul;
   for (int r = 1; r <= 12; ++r) actual_->setRowLabel(r, in.sheet[u][0][r - 1]);
   for (int c = 1; c <= 40; ++c) actual_->setHeading(c, in.tube[u][0][c - 1]);
+  actual_->resizeColumnToContents(0);
 }
 
 void InsulSizeDialog::tablesToGrids() {

@@ -86,7 +86,7 @@ LocalConditionsDialog::LocalConditionsDialog(AppState& state, LineKind kind, QWi
   setWindowTitle(chilled ? tr("Chilled Water : Local Conditions")
                          : tr("Hot Water : Local Conditions"));
   setModal(false);
-  setFixedSize(482, 379);
+  setFixedWidth(482);
   ApplyDialogStyle(*this);
 
   auto* outer = new QVBoxLayout(this);
@@ -112,11 +112,10 @@ LocalConditionsDialog::LocalConditionsDialog(AppState& state, LineKind kind, QWi
       button->setObjectName(defs[i].name);
       button->setCheckable(true);
       button->setAutoDefault(false);
-      button->setMinimumHeight(30);
+      button->setMinimumHeight(28);
       d_->selectors->addButton(button, i + 1);
       row->addWidget(button);
     }
-    if (g == 0) row->addStretch();
     outer->addLayout(row);
   }
   connect(d_->selectors, &QButtonGroup::idClicked, this, [this](int id) {
@@ -160,11 +159,12 @@ LocalConditionsDialog::LocalConditionsDialog(AppState& state, LineKind kind, QWi
   d_->help = new QPlainTextEdit(this);
   d_->help->setObjectName("haHelp");
   StyleHaHelp(*d_->help);
-  d_->help->setFixedHeight(112);
-  lower->addLayout(grid, 0);
-  lower->addWidget(d_->help, 1);
+  // Five lines, the whole width of the window: no line is cut and nothing scrolls.
+  d_->help->setFixedHeight(d_->help->fontMetrics().lineSpacing() * 5 + 14);
+  lower->addLayout(grid, 1);
   outer->addSpacing(6);
   outer->addLayout(lower);
+  outer->addWidget(d_->help);
 
   auto* close = new QPushButton(tr("Close"), this);
   close->setObjectName("CloseBitBtn");
@@ -174,6 +174,7 @@ LocalConditionsDialog::LocalConditionsDialog(AppState& state, LineKind kind, QWi
   bottom->addWidget(close);
   outer->addLayout(bottom);
   connect(close, &QPushButton::clicked, this, &QWidget::hide);
+  setFixedHeight(std::max(379, sizeHint().height()));
 
   auto bind = [this](QLineEdit* edit, const char* key) {
     connect(edit, &QLineEdit::textEdited, this, [this, key](const QString& text) {

@@ -36,7 +36,7 @@ class CornerLogo : public QWidget {
  public:
   CornerLogo(AppState& state, QWidget* parent) : QWidget(parent), state_(state) {
     setObjectName("ConnerImage");
-    setFixedSize(150, 40);
+    setFixedSize(152, 40);
   }
 
  protected:
@@ -44,7 +44,12 @@ class CornerLogo : public QWidget {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     const QString name = IsSecondBrand(state_.settings.langIndex()) ? "Logop2.svg" : "Logop.svg";
-    DrawPictureInto(p, QRectF(rect()), LoadPicture(state_.picturePath(name)));
+    // The logo is drawn for light grounds: it sits on a white plate in the dark bar.
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 6, 6);
+    DrawPictureInto(p, QRectF(rect()).adjusted(8, 4, -8, -4),
+                    LoadPicture(state_.picturePath(name)));
   }
 
  private:

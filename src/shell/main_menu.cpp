@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
 #include <QTimer>
 #include <cmath>
 
@@ -115,9 +116,23 @@ void MainMenu::drawItem(int i, bool highlighted) {
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.drawImage(r, buttonPicture_);
   }
-  p.setFont(FaceOrDefault(state_.lang.Font(0), itemPointSize()));
-  p.setPen(QColor::fromRgb(highlighted ? kItemHighlight : kItemText));
-  p.drawText(r, Qt::AlignCenter, state_.lang.menuItemNames[i]);
+  const QFont font = FaceOrDefault(state_.lang.Font(0), itemPointSize());
+  p.setFont(font);
+  const QString text = state_.lang.menuItemNames[i];
+  if (highlighted) {
+    // Red on the dark button needs a light rim to stay legible.
+    const QFontMetrics fm(font);
+    const QRect box = fm.boundingRect(r, Qt::AlignCenter, text);
+    QPainterPath path;
+    path.addText(box.left(), box.top() + fm.ascent(), font, text);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.strokePath(path,
+                 QPen(QColor(255, 255, 255, 230), 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.fillPath(path, QColor::fromRgb(kItemHighlight));
+    return;
+  }
+  p.setPen(QColor::fromRgb(kItemText));
+  p.drawText(r, Qt::AlignCenter, text);
 }
 
 void MainMenu::drawButtons() {

@@ -70,7 +70,11 @@ QdtGrid::QdtGrid(int dataCols, int dataRows, QWidget* parent)
     fixed->setFlags(Qt::ItemIsEnabled);
     fixed->setBackground(palette().button());
     setItem(r, 0, fixed);
-    for (int c = 1; c <= dataCols; ++c) setItem(r, c, new QTableWidgetItem());
+    for (int c = 1; c <= dataCols; ++c) {
+      auto* cell = new QTableWidgetItem();
+      cell->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);  // numbers line up
+      setItem(r, c, cell);
+    }
   }
   setColumnWidth(0, fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 8);
   if (dataCols > 0 && dataRows > 0) setCurrentCell(0, 1);
@@ -80,7 +84,12 @@ QdtGrid::QdtGrid(int dataCols, int dataRows, QWidget* parent)
 }
 
 void QdtGrid::setColumnKeys(int col, CellKeys keys) {
-  if (col >= 0 && col < int(keys_.size())) keys_[col] = keys;
+  if (col < 0 || col >= int(keys_.size())) return;
+  keys_[col] = keys;
+  const Qt::Alignment align =
+      (keys == CellKeys::Numeric ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
+  for (int r = 0; r < rowCount(); ++r)
+    if (QTableWidgetItem* it = item(r, col)) it->setTextAlignment(align);
 }
 
 CellKeys QdtGrid::columnKeys(int col) const {
