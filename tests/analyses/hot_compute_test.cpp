@@ -54,6 +54,22 @@ TEST(HotThicknessCharts, ConstantSurfaceTemperatureOneSizeCurvesPerK) {
   ExpectAxis(r.data.yAxis, 0, 9, 1);  // 1.1 × 8.0176 = 8.82
 }
 
+TEST(HotThicknessCharts, UnitSwitchKeepsListPositions) {
+  // The same positions now name the inch-pound rows: 104 and 113 °F, k 0.243, 2.375 in.
+  AppState s = HotSiState();
+  s.settings.setUnitSystem(1);
+  s.settings.setText(kSecHot, "Tdb", "68");
+  s.settings.setText(kSecHot, "Top", "176");
+  s.settings.setText(kSecHot, "Hair", "1.761");
+  const ComputeResult r = hot::ComputeKConst(s);
+  ASSERT_TRUE(r.drawn) << r.refusal;
+  // x = (104 − 176)·0.243 / ((68 − 104)·1.761) = 0.27598 in on r1 = 1.1875 in (the
+  // bisection stops within 0.001 in); 113 °F: x = 0.19319 in.
+  EXPECT_REAL_NEAR(r.data.chartResults[0][5], 0.251123, 1e-3);
+  EXPECT_REAL_NEAR(r.data.chartResults[1][5], 0.180162, 1e-3);
+  EXPECT_EQ(r.data.unitSystem, 1);
+}
+
 TEST(HotTemperatureCharts, SurfaceTemperatureFallsFromTopTowardTdb) {
   const ComputeResult r = hot::ComputeTsurf(HotSiState());
   ASSERT_TRUE(r.drawn) << r.refusal;
