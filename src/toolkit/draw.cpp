@@ -218,33 +218,34 @@ void PicTableFrameRows(Canvas& pic, const TableFrame& t) {
 }
 
 // Cols: the same frame turned through a right angle. The label column (labelWidth1 +
-// labelWidth2) is the header block; the body rows become vertical bands rowHeight wide;
-// the columns become horizontal strips colWidth high with sub-lines every subColWidth.
+// labelWidth2) is the header block; the columns become the bands, stacked downwards,
+// colWidth high, with sub-lines every subColWidth; the rows become vertical divisions
+// rowHeight wide.
 void PicTableFrameCols(Canvas& pic, const TableFrame& t) {
-  const int strips = SaneCount(t.cols), bands = SaneCount(t.bodyRows);
+  const int bands = SaneCount(t.cols), rows = SaneCount(t.bodyRows);
   const int subCols = SaneCount(t.subCols);
   const double left = t.x, top = t.y;
   const double labelRight = left + t.labelWidth1 + t.labelWidth2;
-  const double right = labelRight + bands * t.rowHeight;
-  const double bottom = top + strips * t.colWidth;
+  const double right = labelRight + rows * t.rowHeight;
+  const double bottom = top + bands * t.colWidth;
 
   pic.fill(left, top, labelRight, bottom, t.fillColour);
   for (int k = 1; k <= bands; ++k) {
-    const double x = labelRight + (k - 1) * t.rowHeight;
-    pic.fill(x, top, x + t.rowHeight, bottom, BandColour(k, t.bandCount));
+    const double y = top + (k - 1) * t.colWidth;
+    pic.fill(labelRight, y, right, y + t.colWidth, BandColour(k, t.bandCount));
   }
 
   pic.setPen(t.lineColour, PenStyle::Solid, t.frameLineWidth);
   pic.line(left, top, left, bottom);
   pic.line(labelRight, top, labelRight, bottom);
   pic.line(right, top, right, bottom);
-  for (int i = 0; i <= strips; ++i) {
+  for (int i = 0; i <= bands; ++i) {
     const double y = top + i * t.colWidth;
     pic.line(left, y, right, y);
   }
   if (subCols > 1) {
     pic.setPen(t.lineColour, PenStyle::Solid, t.subLineWidth);
-    for (int i = 0; i < strips; ++i) {
+    for (int i = 0; i < bands; ++i) {
       for (int j = 1; j < subCols; ++j) {
         const double y = top + i * t.colWidth + j * t.subColWidth;
         pic.line(left, y, right, y);

@@ -31,23 +31,29 @@ void PicText(Canvas& pic, int hAlign, int vAlign, const QString& text, double x,
 void PicRichText(Canvas& pic, double x, double y, const QString& text);
 void PicDrawPicture(Canvas& pic, double x1, double y1, double x2, double y2, const Picture& p);
 
-// Banded table frames. Body row (or column) k = 1.. takes band colour (k-1) mod bandCount
-// of the cycle white, yellow, silver, aqua, lime.
+// Banded table frames. Rows: a header block on top, then body rows; body row k = 1..
+// takes band colour (k-1) mod bandCount of the cycle white, yellow, silver, aqua, lime;
+// lines across at the top, under the header and at the bottom, down every column boundary,
+// and sub-column lines. Cols: the same frame turned through a right angle: the label
+// column on the left is the header block, the columns become bands stacked downwards
+// (band k takes the colour as above), the rows become vertical divisions.
 struct TableFrame {
   double x = 0, y = 0;         // top-left corner
   double colWidth = 0;         // width of one column (Cols: height of one band)
   int cols = 0;                // number of columns (Cols: number of bands)
-  int subCols = 1;             // sub-columns per column
-  double subColWidth = 0;      // width of one sub-column
+  int subCols = 1;             // sub-columns per column (Cols: sub-lines per band + 1)
+  double subColWidth = 0;      // width of one sub-column (Cols: height of one sub-band)
   double rowHeight = 0;        // height of one row (Cols: width of one row)
-  int headerRows = 1;          // rows of the header block
-  int bodyRows = 0;            // rows below the header
-  int bandCount = 1;           // 1..5 band colours to cycle
+  int headerRows = 1;          // rows of the header block (Rows only)
+  int bodyRows = 0;            // rows below the header (Cols: rows right of the label)
+  int bandCount = 1;           // 1..5 band colours to cycle (others are clamped)
   Colour fillColour = kWhite;  // header block
   Colour lineColour = kBlack;
-  double frameLineWidth = 1;                // frame and column lines
-  double subLineWidth = 1;                  // sub-column lines
-  double labelWidth1 = 0, labelWidth2 = 0;  // Cols only: label column = sum of both
+  double frameLineWidth = 1;  // frame and column lines
+  double subLineWidth = 1;    // sub-column lines
+  // Cols: the label column is the sum of both. Rows: when not 0, a label column of that
+  // width precedes the columns (a table's row names).
+  double labelWidth1 = 0, labelWidth2 = 0;
 };
 void PicTableFrameRows(Canvas& pic, const TableFrame& t);
 void PicTableFrameCols(Canvas& pic, const TableFrame& t);

@@ -168,7 +168,7 @@ TEST(DrawList, ClearPictureFillsTheWholeAreaAndSetsPenAndBrush) {
 
 // Body rows 1..6 of a frame cycling `count` band colours: row k takes colour (k-1) mod count
 // of white, yellow, silver, aqua, lime.
-TEST(DrawList, BandedRowsCycleTheFirstCountBandColours) {
+TEST(DrawList, BandsCycleTheFirstCountBandColours) {
   const std::vector<std::string> expected[] = {
       {"0xFFFFFF", "0xFFFFFF", "0xFFFFFF", "0xFFFFFF", "0xFFFFFF", "0xFFFFFF"},
       {"0xFFFFFF", "0x00FFFF", "0xFFFFFF", "0x00FFFF", "0xFFFFFF", "0x00FFFF"},
@@ -196,6 +196,24 @@ TEST(DrawList, BandedRowsCycleTheFirstCountBandColours) {
       EXPECT_EQ(lines.at(k), "fill 10 " + std::to_string(y) + " 90 " + std::to_string(y + 10) +
                                  " " + expected[count - 1][k - 1])
           << count << " colours, row " << k;
+    }
+    // Turned: six bands 10 high stacked under y = 20, right of a 30 wide label column and
+    // across two rows 25 wide: x 40..90.
+    FixedMetricsCanvas turned;
+    t.cols = 6;
+    t.colWidth = 10;
+    t.bodyRows = 2;
+    t.rowHeight = 25;
+    t.labelWidth1 = 10;
+    t.labelWidth2 = 20;
+    PicTableFrameCols(turned, t);
+    const std::vector<std::string> tl = Lines(turned.log());
+    EXPECT_EQ(tl.at(0), "fill 10 20 40 80 0xC0C0C0");
+    for (int k = 1; k <= 6; ++k) {
+      const int y = 20 + 10 * (k - 1);
+      EXPECT_EQ(tl.at(k), "fill 40 " + std::to_string(y) + " 90 " + std::to_string(y + 10) + " " +
+                              expected[count - 1][k - 1])
+          << count << " colours, band " << k;
     }
   }
 }
