@@ -5,6 +5,8 @@
 #include <QApplication>
 
 __attribute__((weak)) int main(int argc, char** argv) {
+  // Test discovery runs this program without the test environment, and no display exists.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
