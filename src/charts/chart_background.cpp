@@ -1,5 +1,9 @@
 #include "charts/chart_background.h"
 
+#include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <list>
 #include <map>
 #include <utility>
 
@@ -14,6 +18,32 @@ namespace {
 // SVG of the same base name.
 Picture LoadBrandPicture(const QString& appDir, const QString& baseName) {
   return LoadPicture(appDir + "/QDTgraph/" + baseName + ".WMF");
+}
+
+// A drawing picture (SVG) rendered once at the pixel size it is drawn at: the watermark is
+// redrawn on every keystroke, and rendering the vector picture a dozen times each time costs
+// more than the rest of the chart. Entries keep their source alive, so a renderer address is
+// never reused while its entry exists.
+const Picture& AtPixelSize(const Picture& p, int w, int h) {
+  if (!p.svg() || w <= 0 || h <= 0 || w > 4096 || h > 4096) return p;
+  struct Entry {
+    Picture source;
+    int w, h;
+    Picture raster;
+  };
+  static std::list<Entry> cache;
+  for (const Entry& e : cache) {
+    if (e.source.svg() == p.svg() && e.w == w && e.h == h) return e.raster;
+  }
+  QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  {
+    QPainter painter(&image);
+    p.svg()->render(&painter, QRectF(0, 0, w, h));
+  }
+  if (cache.size() >= 16) cache.pop_front();
+  cache.push_back({p, w, h, Picture::fromImage(std::move(image))});
+  return cache.back().raster;
 }
 
 }  // namespace
@@ -55,12 +85,13 @@ void DrawChartBackground(Canvas& c, const ChartLayout& l, const BrandPictures& p
   const int period = RoundPixel(w * 2.5);
   const int rowStep = RoundPixel(h * 2.0);
   if (!pictures.tile.isEmpty() && period > 0 && rowStep > 0) {
+    const Picture& tile = AtPixelSize(pictures.tile, w, h);
     int row = 0;
     for (int y = l.PlotTop + m; y < l.PlotBottom; y += rowStep, ++row) {
       for (int x = l.PlotLeft + m + (row % 2 == 1 ? RoundPixel(w * 1.25) : 0); x < l.PlotRight;
            x += period) {
         if (x + w < l.PlotRight && y + h < l.PlotBottom) {
-          PicDrawPicture(c, x, y, x + w, y + h, pictures.tile);
+          PicDrawPicture(c, x, y, x + w, y + h, tile);
         }
       }
     }
@@ -68,9 +99,9 @@ void DrawChartBackground(Canvas& c, const ChartLayout& l, const BrandPictures& p
 
   const int u = l.PlotWidth / 20;
   if (!pictures.corner.isEmpty()) {
-    PicDrawPicture(c, l.PlotRight - RoundPixel(1.5 * u), l.PlotBottom - RoundPixel(8.5 * u),
-                   l.PlotRight - RoundPixel(0.5 * u), l.PlotBottom - RoundPixel(0.5 * u),
-                   pictures.corner);
+    const int x1 = l.PlotRight - RoundPixel(1.5 * u), y1 = l.PlotBottom - RoundPixel(8.5 * u);
+    const int x2 = l.PlotRight - RoundPixel(0.5 * u), y2 = l.PlotBottom - RoundPixel(0.5 * u);
+    PicDrawPicture(c, x1, y1, x2, y2, AtPixelSize(pictures.corner, x2 - x1, y2 - y1));
   }
 }
 
