@@ -160,6 +160,7 @@ TEST_F(CliChart, BadArgumentsExitWith2AndOneLine) {
       {"chilled.nosuch"},
       {"chilled.kconst", "--png", "x.png"},
       {"chilled.kconst", "--png", "x.png", "--screen", "1024"},
+      {"chilled.kconst", "--png", "x.png", "--screen", "9000x300"},
       {"chilled.kconst", "--bogus"},
   };
   for (const QStringList& args : cases) {

@@ -29,9 +29,9 @@ std::string ParseScreen(ChartOptions& o, const std::string& v) {
   bool okW = false, okH = false;
   const int w = QString::fromStdString(v.substr(0, x)).toInt(&okW);
   const int h = QString::fromStdString(v.substr(x + 1)).toInt(&okH);
-  // Larger than any screen would only make a huge picture.
-  if (!okW || !okH || w < 200 || h < 200 || w > 10000 || h > 10000) {
-    return "--screen expects WxH between 200 and 10000 pixels, got '" + v + "'";
+  // Up to an 8K screen: anything larger would only make a huge picture.
+  if (!okW || !okH || w < 200 || h < 200 || w > 7680 || h > 4320) {
+    return "--screen expects WxH from 200x200 to 7680x4320, got '" + v + "'";
   }
   o.screenWidth = w;
   o.screenHeight = h;
