@@ -224,9 +224,11 @@ void QuitPicture(const QString& path, const Brand& b) {
     p.drawRoundedRect(QRectF(0, 0, 1000, 100), 14, 14);
     p.fillRect(QRectF(0, 92, 1000, 8), b.accent);
     Mark(p, QPointF(58, 48), 36, b);
-    Outline(p, QStringLiteral("QORA2000"), Face(46), 112, 64, Qt::white);
-    Outline(p, QStringLiteral("Thermal insulation design  \u2022  Thank you"), Face(30, false), 390,
-            60, QColor(255, 255, 255, 225));
+    const QFont title = Face(46);
+    Outline(p, QStringLiteral("QORA2000"), title, 112, 64, Qt::white);
+    const double after = 112 + TextWidth(QStringLiteral("QORA2000"), title) + 36;
+    Outline(p, QStringLiteral("Thermal insulation design  \u2022  Thank you"), Face(25, false),
+            after, 60, QColor(255, 255, 255, 225));
   });
 }
 

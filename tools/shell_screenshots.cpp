@@ -3,6 +3,7 @@
 // captured with ImageMagick's `import -window root`.
 // Usage: qora_shell_screenshots PROGRAM_DIR WxH OUTPUT_DIR
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QProcess>
 #include <QPushButton>
@@ -74,6 +75,10 @@ int main(int argc, char* argv[]) {
   pages->setCurrentIndex(1);
   Shoot(out, "params_k");
   pages->setCurrentIndex(5);
+  auto* ha = w.paramDialog().findChild<QComboBox*>("HaComboBox");
+  ha->setCurrentIndex(1);
+  emit ha->activated(1);  // opens the panel of the calculated coefficient
+  QTest::qWait(600);
   Shoot(out, "params_factors");
   w.paramDialog().reject();
 
