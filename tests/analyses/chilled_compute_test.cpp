@@ -131,8 +131,21 @@ TEST(ChilledEnergy, BarePipePointAndCostFollowTheHandCalculation) {
   // 1.1 × 52.294 = 57.5 -> 0..60
   EXPECT_EQ(cost.data.yAxis.hi, 60);
 
-  // Inch-pound: the same chart per foot is the SI value per metre × 0.3048 when the
-  // inputs are the same pipe; here only the factor is checked on one unit system's value.
+  // The same pipe and air in inch-pound units: 77 °F / 50 °F, ha 1.585 Btu/(h·ft²·°F),
+  // 2.375 in: the cost per foot is the cost per metre × 0.3048 = 15.94.
+  AppState ip = FixedState(1);
+  for (const auto& [k, v] : {std::pair{"CHILLED-WATER.Tdb", "77"},
+                             {"CHILLED-WATER.Top", "50"},
+                             {"CHILLED-WATER.Hair", "1.585"},
+                             {"CHILLED-WATER.ECsInsTh_Thc", "2"}}) {
+    Set(ip, k, v);
+  }
+  ip.settings.setInteger(kSecChilled, "ECsInsTh_PpSz", 5);
+  ip.settings.setInteger(kSecChilled, "ECsInsTh_k", 1);
+  const ComputeResult perFoot = Compute("chilled.energycost", ip);
+  ASSERT_TRUE(perFoot.drawn) << perFoot.refusal;
+  EXPECT_REAL_NEAR(perFoot.data.curveE[0], 52.294L * 0.3048L, 0.02L);
+
   Set(s, "PARAMETERS.Source", "5");  // no energy source: price 0, flat curve on the axis
   const ComputeResult flat = Compute("chilled.energycost", s);
   ASSERT_TRUE(flat.drawn) << flat.refusal;
