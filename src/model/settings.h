@@ -26,6 +26,12 @@ inline constexpr const char* kSecRValue = "Rvalue";
 
 enum class KeyKind { Int, Text };
 
+// A box that offers a list but also takes a typed value (the hot constant-value k and
+// surface-temperature boxes) stores its list position in its own integer key; a typed value
+// that names no list entry lives, until the next panel set-up, in the transient text key
+// `key` + this suffix (never written to the file), and the position is then -1.
+inline constexpr const char* kTypedKeySuffix = "Typed";
+
 struct SettingKey {
   const char* section;
   const char* key;

@@ -52,11 +52,8 @@ struct PanelDesc {
   std::vector<FieldDesc> fields;
 };
 
-// A typed value of a list-or-typed box that names no list entry lives, until the next
-// panel set-up, in the transient text key `key` + this suffix (never written to the
-// file); the list position is then -1, so a reader that ignores it refuses rather than
-// computing with a stale entry.
-inline constexpr const char* kTypedKeySuffix = "Typed";
+// A typed value of a list-or-typed box lives in the transient key `key` + kTypedKeySuffix
+// (model/settings.h) until the next panel set-up.
 
 class LinePanel : public QFrame {
   Q_OBJECT

@@ -20,6 +20,9 @@ QString HotTexts::setting(const char* key) const {
 }
 
 QString HotTexts::listEntry(const std::array<QString, 10>& list, const char* key) const {
+  // A value typed into a list-or-typed box is what the heading shows, as typed.
+  const QString typed = state.settings.text(kSecHot, std::string(key) + kTypedKeySuffix);
+  if (!typed.isEmpty()) return typed;
   const int pos = state.settings.integer(kSecHot, key);
   return pos >= 0 && pos < 10 ? list[pos] : QString();
 }

@@ -66,6 +66,14 @@ int InputCheck::listRow(const std::array<QString, 10>& list, const char* key, co
   return named ? pos + 1 : 0;
 }
 
+Real InputCheck::listOrTyped(const std::array<QString, 10>& list, const char* key,
+                             const char* why) {
+  const QString typed = state.settings.text(kSecHot, std::string(key) + kTypedKeySuffix);
+  if (!typed.isEmpty()) return StrToValue(typed.toStdString());
+  const int row = listRow(list, key, why);
+  return row ? StrToValue(list[row - 1].toStdString()) : 0;
+}
+
 bool InputCheck::range(int from, int to, const char* orderWhy) {
   // An unnamed end has already refused; only the order is left to check.
   if (from == 0 || to == 0) return false;

@@ -38,6 +38,9 @@ class InputCheck {
   // `why` when the position names no entry of the filled list.
   int pipeRow(const char* key, const char* why);
   int listRow(const std::array<QString, 10>& list, const char* key, const char* why);
+  // The value of a box that takes a list entry or a typed value: the typed text when the
+  // screen holds one, else the entry at the stored position (refusal `why` when none).
+  Real listOrTyped(const std::array<QString, 10>& list, const char* key, const char* why);
   // Both ends of a range, From <= To; refusal `orderWhy` otherwise.
   bool range(int from, int to, const char* orderWhy);
 

@@ -38,12 +38,10 @@ ComputeResult ComputeThicknessChart(const AppState& state, Rows rows) {
 
   Real constant = 0;
   if (byTsurf) {
-    const int kRow = in.listRow(in.kList(), "k_Const_k", "k-not-selected");
-    if (kRow) constant = Value(in.kList()[kRow - 1]);
+    constant = in.listOrTyped(in.kList(), "k_Const_k", "k-not-selected");
     in.require(constant > 0, "k-not-positive");
   } else {
-    const int tRow = in.listRow(in.tsurfList(), "T_Const_Tsuf", "tsurf-not-selected");
-    if (tRow) constant = Value(in.tsurfList()[tRow - 1]);
+    constant = in.listOrTyped(in.tsurfList(), "T_Const_Tsuf", "tsurf-not-selected");
     in.require(constant > 0, "tsurf-not-positive");
   }
   if (!in.ok()) return Refused(in.refusal());
