@@ -2,6 +2,7 @@
 // selector buttons of the local-conditions dialogs, and the insulation dialogs.
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -13,6 +14,8 @@
 #include "shell/insul_size_dialog.h"
 #include "shell/local_conditions_dialog.h"
 #include "shell/main_bar.h"
+#include "shell/main_menu.h"
+#include "shell/param_dialog.h"
 #include "shell/qdt_grid.h"
 #include "shell_fixture.h"
 
@@ -135,6 +138,51 @@ TEST_F(WindowTest, CostsShowZeroAndNegativeAsEmptyAndCancelDropsTyping) {
   d.show();
   EXPECT_EQ(ips->cell(3, 1), "125.50");
   d.reject();
+}
+
+}  // namespace
+}  // namespace qora::test
+
+namespace qora::test {
+namespace {
+
+TEST_F(WindowTest, MenuClickOpensTheChilledScreenAndReturnHidesIt) {
+  open("");
+  start();
+  MainMenu& menu = window->menu();
+  const QPoint item1(menu.geometry().menuWidth / 2, menu.geometry().itemTop(1) + 5);
+  QTest::mouseMove(&menu, item1);
+  menu.hoverAt(item1.y());  // offscreen mouse moves do not always reach the widget
+  QTest::mouseClick(&menu, Qt::LeftButton, {}, item1);
+  EXPECT_FALSE(menu.isVisible());
+  EXPECT_TRUE(window->bar().isVisible());
+  EXPECT_TRUE(window->chillDialog().isVisible());
+  QTest::mouseClick(window->bar().findChild<QPushButton*>("RetMainBitBtn"), Qt::LeftButton);
+  EXPECT_TRUE(menu.isVisible());
+  EXPECT_FALSE(window->bar().isVisible());
+  EXPECT_FALSE(window->chillDialog().isVisible());
+  window->openItem(0);  // the catalogue is not part of this program yet: the menu stays
+  EXPECT_TRUE(menu.isVisible());
+}
+
+TEST_F(WindowTest, FilesThatCannotBeWrittenAreLeftSilently) {
+  open("");
+  start();
+  // Folders in place of the files: every write fails, nothing may crash or ask.
+  for (const char* name : {"QORApara.qdt", "QORAInsu.qdt", "QORAcost.qdt"}) {
+    QFile::remove(home.path() + "/" + name);
+    ASSERT_TRUE(QDir(home.path()).mkdir(name));
+  }
+  window->paramDialog().show();
+  window->paramDialog().accept();
+  window->insulSizeDialog().show();
+  window->insulSizeDialog().accept();
+  window->insulCostDialog().show();
+  window->insulCostDialog().accept();
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+  for (const char* name : {"QORApara.qdt", "QORAInsu.qdt", "QORAcost.qdt"})
+    EXPECT_TRUE(QFileInfo(home.path() + "/" + name).isDir());
+  EXPECT_TRUE(QFile::exists(home.path() + "/QORA2000.ini"));  // the settings were saved
 }
 
 }  // namespace
