@@ -134,3 +134,24 @@ TEST_F(ParamGridTest, RowsMovedKeepTheirTexts) {
 
 }  // namespace
 }  // namespace qora::test
+
+namespace qora::test {
+namespace {
+
+TEST_F(ParamGridTest, OpeningShowsTheTablesOfTheActiveSystemAndPipeType) {
+  auto shownFirstOutside = [&] { return grid->cell(2, 1); };
+  EXPECT_EQ(shownFirstOutside(), state.params.pipeSize[0][1][0][1]);  // IPS, SI
+  dialog->hide();
+  window->stepUnits();  // SI -> kCal
+  dialog->show();
+  EXPECT_EQ(shownFirstOutside(), state.params.pipeSize[0][2][0][1]);
+  auto* type = dialog->findChild<QComboBox*>("SelPipeComboBox");
+  type->setCurrentIndex(1);
+  emit type->activated(1);
+  EXPECT_EQ(state.settings.pipeType(), 2);
+  EXPECT_EQ(shownFirstOutside(), state.params.pipeSize[1][2][0][1]);
+  EXPECT_NE(state.params.pipeSize[0][2][0][1], state.params.pipeSize[1][2][0][1]);
+}
+
+}  // namespace
+}  // namespace qora::test
