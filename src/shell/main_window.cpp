@@ -1,7 +1,6 @@
 #include "shell/main_window.h"
 
 #include <QCloseEvent>
-#include <QPainter>
 
 #include "model/app_state.h"
 #include "shell/brand.h"
