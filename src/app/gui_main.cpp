@@ -5,13 +5,25 @@
 #include <cstdio>
 
 #include "model/app_state.h"
+#include "print/print_job.h"
 #include "shell/gui_options.h"
 #include "shell/main_window.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   app.setStyle(QStringLiteral("Fusion"));
-  const qora::GuiOptions options = qora::ParseGuiOptions(app.arguments().mid(1));
+  QStringList args = app.arguments().mid(1);
+  // --print-to DIR: every print job becomes a numbered PDF in DIR, without the print dialog
+  // (tests and batch use). Taken out before the other options are parsed.
+  if (const qsizetype at = args.indexOf(QStringLiteral("--print-to")); at >= 0) {
+    if (at + 1 >= args.size() || args[at + 1].isEmpty()) {
+      std::fprintf(stderr, "qora2000: --print-to needs a folder\n");
+      return 2;
+    }
+    qora::SetPrintToDirectory(QDir(args[at + 1]).absolutePath());
+    args.remove(at, 2);
+  }
+  const qora::GuiOptions options = qora::ParseGuiOptions(args);
   if (!options.error.isEmpty()) {
     std::fprintf(stderr, "qora2000: %s\n", qPrintable(options.error));
     return 2;
