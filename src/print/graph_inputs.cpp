@@ -3,7 +3,7 @@
 #include "engine/number_text.h"
 #include "model/app_state.h"
 
-namespace qora {
+namespace qora::printout {
 
 namespace {
 
@@ -115,4 +115,4 @@ PanelTexts ReadPanelTexts(AnalysisId id, const AppState& state, int unit) {
   return p;
 }
 
-}  // namespace qora
+}  // namespace qora::printout

@@ -11,6 +11,8 @@ namespace qora {
 
 struct AppState;
 
+namespace printout {
+
 bool IsHotAnalysis(AnalysisId id);
 
 struct PanelTexts {
@@ -33,4 +35,5 @@ QString RhText(const AppState& state, int row);
 QString KText(const AppState& state, bool hot, int unit, int row);
 QString TsurfText(const AppState& state, int unit, int row);
 
+}  // namespace printout
 }  // namespace qora

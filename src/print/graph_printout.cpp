@@ -13,6 +13,8 @@ namespace qora {
 namespace {
 
 using printout::GraphContext;
+using printout::IsHotAnalysis;
+using printout::PanelTexts;
 
 // The heading's parameter lines.
 enum class Cell {
@@ -202,7 +204,7 @@ void PrintAnalysisGraph(Canvas& page, const ChartData* chart, const AppState& st
   const int unit = chart->unitSystem >= 1 && chart->unitSystem <= 3 ? chart->unitSystem
                                                                     : state.settings.unitSystem();
   GraphContext g{*chart, state, unit, IsHotAnalysis(chart->analysis),
-                 ReadPanelTexts(chart->analysis, state, unit)};
+                 printout::ReadPanelTexts(chart->analysis, state, unit)};
   g.W = page.size().width();
   g.H = page.size().height();
   const int kind = static_cast<int>(chart->analysis) % 8;

@@ -38,13 +38,13 @@ Picture LoadBrandPicture(const AppState& state, const QString& name) {
 
 }  // namespace
 
-BrandPictures BrandPicturesFor(int langIndex) {
+FramePictureNames FramePictureNamesFor(int langIndex) {
   if (langIndex == 6) return {"Logo2Bgd.WMF", "Logo2.WMF", "Logop2.WMF"};
   return {"LogoBgd.WMF", "Logo.WMF", "Logop.WMF"};
 }
 
 void PrintGraphPageFrame(Canvas& page, const AppState& state) {
-  const BrandPictures names = BrandPicturesFor(state.settings.langIndex());
+  const FramePictureNames names = FramePictureNamesFor(state.settings.langIndex());
   DrawWatermark(page, LoadBrandPicture(state, names.watermarkTile));
   const double W = page.size().width();
   const double H = page.size().height();
@@ -52,7 +52,7 @@ void PrintGraphPageFrame(Canvas& page, const AppState& state) {
 }
 
 void PrintTablePageFrame(Canvas& page, const AppState& state) {
-  const BrandPictures names = BrandPicturesFor(state.settings.langIndex());
+  const FramePictureNames names = FramePictureNamesFor(state.settings.langIndex());
   DrawWatermark(page, LoadBrandPicture(state, names.watermarkTile));
   const double W = page.size().width();
   PrnDrawPicture(page, LoadBrandPicture(state, names.horizontalLogo), W - 115, 10, W - 15, 25);

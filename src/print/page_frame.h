@@ -12,12 +12,12 @@ struct AppState;
 
 // The brand's three frame pictures, by file name in the picture folder. Language index 6
 // is the second brand's edition; every other index the first brand.
-struct BrandPictures {
+struct FramePictureNames {
   QString watermarkTile;   // wide, about 5 : 1
   QString uprightLogo;     // tall, about 1 : 5 (graph pages)
   QString horizontalLogo;  // wide, about 4 : 1 (table pages)
 };
-BrandPictures BrandPicturesFor(int langIndex);
+FramePictureNames FramePictureNamesFor(int langIndex);
 
 // Landscape frame of the graph printouts: watermark, then the upright logo 15 × 100 mm,
 // 10 mm from the right and bottom edges. Leaves pen black 0.4 mm and brush clear.
