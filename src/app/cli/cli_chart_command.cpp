@@ -17,6 +17,7 @@
 #include "command_registry.h"
 #include "model/app_state.h"
 #include "model/language.h"
+#include "print/print_job.h"
 #include "toolkit/image_canvas.h"
 
 namespace qora::cli {
@@ -69,6 +70,12 @@ std::vector<ChartOption>& ChartOptionTable() {
          return std::string();
        }},
       {"--screen", true, ParseScreen},
+      // The printed page of the chart (the print button's page) as a PDF file.
+      {"--pdf", true,
+       [](ChartOptions& o, const std::string& v) {
+         o.pdf = QString::fromStdString(v);
+         return std::string();
+       }},
   };
   return table;
 }
@@ -243,6 +250,16 @@ bool WritePng(const ChartOptions& opt, const AnalysisDef& def, const ChartData& 
   return file.commit();
 }
 
+// --pdf: the page the screen's print button prints, written atomically.
+bool WritePdf(const ChartOptions& opt, const ChartData& data, const AppState& state) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  static int argc = 1;
+  static char arg0[] = "qora2000-cli";
+  static char* argv[] = {arg0, nullptr};
+  QGuiApplication app(argc, argv);
+  return WriteChartPdf(data, state, opt.pdf);
+}
+
 // A picture that cannot be written; distinct from a usage error and from a refusal.
 constexpr int kExitWriteFailed = 1;
 
@@ -271,13 +288,17 @@ int RunChart(const std::vector<std::string>& args) {
     std::cerr << "qora2000-cli: cannot write '" << opt.png.toStdString() << "'\n";
     return kExitWriteFailed;
   }
+  if (!opt.pdf.isEmpty() && !WritePdf(opt, result.data, state)) {
+    std::cerr << "qora2000-cli: cannot write '" << opt.pdf.toStdString() << "'\n";
+    return kExitWriteFailed;
+  }
   return kExitOk;
 }
 
 const CliCommandRegistration kChart(
     {"chart",
      "chart ANALYSIS [--home DIR] [--set SECTION.Key=VALUE]... [--json] [--png FILE --screen "
-     "WxH]",
+     "WxH] [--pdf FILE]",
      RunChart});
 
 }  // namespace
