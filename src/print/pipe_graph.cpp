@@ -162,8 +162,16 @@ void ReferenceLine(Canvas& page, const GraphContext& g, const Axes& a, LabelBand
   PrnLine(page, a.plot.L, y, a.plot.R, y);
   const QString text = g.msg(msg) + Number(g.unit == 1 ? 0 : 1, t) + g.unitLabel(1);
   const double h = page.textSize(text).height();
-  const auto band = ClearBand(
-      placed, above ? std::make_pair(y - 1 - h, y - 1) : std::make_pair(y + 1, y + 1 + h), above);
+  auto place = [&](bool up) {
+    return ClearBand(placed,
+                     up ? std::make_pair(y - 1 - h, y - 1) : std::make_pair(y + 1, y + 1 + h), up);
+  };
+  auto band = place(above);
+  // A line close to the plot's edge keeps its label inside the plot, on the other side.
+  if (band.first < a.plot.T || band.second > a.plot.B) {
+    const auto other = place(!above);
+    if (other.first >= a.plot.T && other.second <= a.plot.B) band = other;
+  }
   placed.push_back(band);
   PageText(page, 0, 0, text, g.W / 2, band.first);
 }

@@ -231,6 +231,21 @@ TEST_F(GraphPrintout, CloseReferenceLabelsDoNotCoverEachOther) {
   EXPECT_TRUE(apart) << dew->line << "\n" << line->line;
 }
 
+TEST_F(GraphPrintout, ReferenceLabelNearThePlotEdgeStaysInside) {
+  // Room 0.5 °C under a 10 °C line: the axis runs 0 … 12 (from 0.5 − 0.05 · 10 … 11), so
+  // the room line lies 100 / 24 ≈ 4.2 mm above the bottom edge at 170 mm, less than a
+  // label's height: a label under it would cross the edge.
+  state.settings.setText(kSecHot, "Tdb", "0.5");
+  state.settings.setText(kSecHot, "Top", "10");
+  ChartData c = test::SampleChart(AnalysisId::HotTline);
+  for (Real& y : c.curveY) y = 10 - (75 - y) / 2;
+  const auto prims = print(&c);
+  const Prim* room = FindText(prims, "Room 0.5°C", "0x0000FF on");
+  ASSERT_NE(room, nullptr);
+  EXPECT_LE(room->nums[1] + room->nums[3], 170 + 1e-9);
+  EXPECT_GE(room->nums[1], 70 - 1e-9);
+}
+
 TEST_F(GraphPrintout, OverallCostCurvesMirrorTheScreenColours) {
   const ChartData c = test::SampleChart(AnalysisId::ChilledOverall);
   const auto prims = print(&c);
