@@ -11,63 +11,14 @@ Real Value(const QString& text) {
   return StrToValue(text.toStdString());
 }
 
-int FilledCount(const std::array<QString, 10>& list) {
-  int n = 0;
-  for (const QString& s : list) n += s.isEmpty() ? 0 : 1;
-  return n;
-}
-
 }  // namespace
 
-Inputs::Inputs(const AppState& s)
-    : state(s),
-      ctx(s.settings.calcContext()),
-      unit(s.settings.unitSystem()),
-      pipeType(s.settings.pipeType()) {}
-
-bool Inputs::require(bool cond, const std::string& why) {
-  if (!cond && refusal_.empty()) refusal_ = why;
-  return cond;
-}
-
-void Inputs::requireConditions() {
-  require(!text("Tdb").isEmpty(), "tdb-empty");
-  require(!text("Top").isEmpty(), "top-empty");
-  tdb = number("Tdb");
-  top = number("Top");
-  ha = number("Hair");
-  if (state.settings.factorBy() != 2) require(ha > 0, "ha-not-positive");
-}
-
-QString Inputs::text(const char* key) const {
-  return state.settings.text(kSecChilled, key);
-}
-
-Real Inputs::number(const char* key) const {
-  return Value(text(key));
-}
-
-int Inputs::integer(const char* key) const {
-  return state.settings.integer(kSecChilled, key);
-}
+Inputs::Inputs(const AppState& s) : AnalysisInputs(s, kSecChilled) {}
 
 Real Inputs::positive(const char* key, const char* why) {
   const Real v = number(key);
   require(v > 0, why);
   return v;
-}
-
-int Inputs::pipeRow(const char* key, const char* why) {
-  const int pos = integer(key);
-  const int filled = static_cast<int>(PipeSizeNames(state.params, pipeType, unit).size());
-  const bool named = pos >= 0 && pos < filled && !pipeText(pos + 1, 1).isEmpty();
-  return require(named, why) ? pos + 1 : 0;
-}
-
-int Inputs::listRow(const std::array<QString, 10>& list, const char* key, const std::string& why) {
-  const int pos = integer(key);
-  const bool named = pos >= 0 && pos < FilledCount(list) && !list[pos].isEmpty();
-  return require(named, why) ? pos + 1 : 0;
 }
 
 Real Inputs::positiveEntry(const std::array<QString, 10>& list, int row, const char* why) {
@@ -83,11 +34,6 @@ const std::array<QString, 10>& Inputs::kList() const {
 
 const std::array<QString, 10>& Inputs::rhList() const {
   return state.params.rh;
-}
-
-QString Inputs::pipeText(int row, int col) const {
-  if (row < 1 || row > 40) return {};
-  return state.params.PipeSize(pipeType, unit, row, col);
 }
 
 Real Inputs::requireDiameter(int row) {
