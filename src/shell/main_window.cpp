@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 
 #include "model/app_state.h"
+#include "print/print_job.h"
 #include "shell/brand.h"
 #include "shell/insul_cost_dialog.h"
 #include "shell/insul_size_dialog.h"
@@ -45,6 +46,11 @@ MainWindow::MainWindow(AppState& state, QWidget* parent) : QWidget(parent), stat
   hotScreen_ = new LineScreen(state_, LineKind::Hot, *hotLocal_, screens_);
   chillScreen_->hide();
   hotScreen_->hide();
+  // Each print button prints the chart its own screen drew last.
+  for (LineScreen* screen : {chillScreen_, hotScreen_}) {
+    connect(screen, &LineScreen::printRequested, this,
+            [this, screen] { PrintChart(this, screen->lastChart(), state_); });
+  }
 
   // Captions, hints and faces of the message file, read once at start.
   splash_->applyLanguage();
