@@ -2,6 +2,7 @@
 // the main window, full screen and borderless (or at the size --screen asks for).
 #include <QApplication>
 #include <QDir>
+#include <QScreen>
 #include <cstdio>
 
 #include "model/app_state.h"
@@ -44,6 +45,10 @@ int main(int argc, char* argv[]) {
     window.setFixedSize(options.screen);
     window.show();
   } else {
+    // Cover the primary screen even where no window manager applies the full-screen state.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+      window.setGeometry(screen->geometry());
+    }
     window.showFullScreen();
   }
   return app.exec();
