@@ -50,15 +50,15 @@ Real StockThickness(int unitSystem, int n) {
 }
 
 PixelTables DrawGridChart(Canvas& c, const ChartLayout& l, const LanguageTexts& lang,
-                          const ChartData& d, const GridChartSpec& spec) {
+                          const ChartData& d, const GridChartOptions& options) {
   PixelTables px;
   const AxesRect box = *AxesBox(l, 1);
   const int fs = l.ChartFontSize;
-  DrawPipeSizeAxis(c, box, fs, lang, d.sizeFrom, d.sizeTo, spec.sizeNames);
-  DrawValueAxisY(c, box, fs, lang, d.yAxis, spec.yDecimals, true);
-  DrawUnitTitle(c, box, fs, lang, spec.yUnit, UnitTitleYGrid(box, fs, d.yAxis));
+  DrawPipeSizeAxis(c, box, fs, lang, d.sizeFrom, d.sizeTo, options.sizeNames);
+  DrawValueAxisY(c, box, fs, lang, d.yAxis, options.yDecimals, true);
+  DrawUnitTitle(c, box, fs, lang, options.yUnit, UnitTitleYGrid(box, fs, d.yAxis));
   DrawAxesOutline(c, box);
-  DrawLegendHeading(c, l, box, lang, spec.legendHeading);
+  DrawLegendHeading(c, l, box, lang, options.legendHeading);
 
   for (int j = d.sizeFrom; j <= d.sizeTo && j >= 1 && j <= 40; ++j) {
     px.columnX[j - 1] = SizeColumnX(j, d.sizeFrom, d.sizeTo, box.width());
@@ -75,7 +75,8 @@ PixelTables DrawGridChart(Canvas& c, const ChartLayout& l, const LanguageTexts& 
     }
     if (points.empty()) continue;
     DrawCurve(c, points);
-    DrawLegendEntry(c, l, box, lang, spec.direction, r, points.back(), spec.curveLabels[r - 1]);
+    DrawLegendEntry(c, l, box, lang, options.direction, r, points.back(),
+                    options.curveLabels[r - 1]);
     DrawMarkers(c, points, fs, PaletteColor(r));
   }
   return px;
@@ -94,19 +95,19 @@ void DrawCurveAxes(Canvas& c, const AxesRect& box, int fs, const LanguageTexts& 
 }  // namespace
 
 PixelTables DrawCurveChart(Canvas& c, const ChartLayout& l, const LanguageTexts& lang,
-                           const ChartData& d, const CurveChartSpec& spec) {
+                           const ChartData& d, const CurveChartOptions& options) {
   PixelTables px;
   const AxesRect box = *AxesBox(l, 2);
   const int fs = l.ChartFontSize;
-  DrawCurveAxes(c, box, fs, lang, d, spec.xDecimals, spec.yDecimals, spec.yUnit);
+  DrawCurveAxes(c, box, fs, lang, d, options.xDecimals, options.yDecimals, options.yUnit);
 
   const int xLabel = HeadingLayout(l).xCentre;
-  for (const ReferenceLine& ref : spec.references) {
+  for (const ReferenceLine& ref : options.references) {
     const int y = box.y1 - ScalePixel(ref.value, d.yAxis.lo, d.yAxis.hi, box.height());
     DrawReferenceLine(c, box, fs, lang, y, xLabel, ref.label, ref.side);
   }
 
-  const auto& values = spec.plotE ? d.curveE : d.curveY;
+  const auto& values = options.plotE ? d.curveE : d.curveY;
   std::vector<PixelPoint> points;
   for (int i = 0; i < 41; ++i) {
     px.pointX[i] = ScalePixel(d.curveX[i], d.xAxis.lo, d.xAxis.hi, box.width());
@@ -168,17 +169,17 @@ std::optional<PixelPoint> DrawStockSeries(Canvas& c, const AxesRect& box, int fs
 }  // namespace
 
 PixelTables DrawOverallChart(Canvas& c, const ChartLayout& l, const LanguageTexts& lang,
-                             const ChartData& d, const OverallChartSpec& spec) {
+                             const ChartData& d, const OverallChartOptions& options) {
   PixelTables px;
   const AxesRect box = *AxesBox(l, 2);
   const int fs = l.ChartFontSize;
-  DrawCurveAxes(c, box, fs, lang, d, spec.xDecimals, spec.yDecimals, spec.yUnit);
+  DrawCurveAxes(c, box, fs, lang, d, options.xDecimals, options.yDecimals, options.yUnit);
 
   for (int r = 1; r <= 10; ++r) {
     const Real t = d.chartResults[r - 1][0];
-    if (spec.markLabels[r - 1].isEmpty() || !(t > d.xAxis.lo) || !(t < d.xAxis.hi)) continue;
+    if (options.markLabels[r - 1].isEmpty() || !(t > d.xAxis.lo) || !(t < d.xAxis.hi)) continue;
     const int x = box.x0 + ScalePixel(t, d.xAxis.lo, d.xAxis.hi, box.width());
-    DrawThicknessMark(c, box, fs, lang, x, r, spec.markLabels[r - 1]);
+    DrawThicknessMark(c, box, fs, lang, x, r, options.markLabels[r - 1]);
   }
 
   std::vector<PixelPoint> curve;
@@ -210,13 +211,13 @@ PixelTables DrawOverallChart(Canvas& c, const ChartLayout& l, const LanguageText
   DrawMarkers(c, energyMarks, fs, kAqua);
   const auto insulationLabelAt =
       DrawStockSeries(c, box, fs, lang, px.stockX, px.stockInsulationY, kRed, kYellow, kRed,
-                      spec.insulationLabel, std::nullopt);
+                      options.insulationLabel, std::nullopt);
   DrawStockSeries(c, box, fs, lang, px.stockX, px.stockTotalY, kBlack, kWhite, kBlack,
-                  spec.totalLabel, insulationLabelAt);
+                  options.totalLabel, insulationLabelAt);
 
   SetChartFont(c, lang, 2, fs, kBlue);
   SetPicBrush(c, kWhite, BrushStyle::Clear);
-  PicText(c, 0, 0, spec.resultText, box.x0 + box.width() / 2, box.y0 + fs);
+  PicText(c, 0, 0, options.resultText, box.x0 + box.width() / 2, box.y0 + fs);
   return px;
 }
 

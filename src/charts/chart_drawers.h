@@ -26,7 +26,7 @@ bool PlotsCurveE(AnalysisId id);
 // The axes-box mode of an analysis: 1 for the grid charts (legend column), else 2.
 int AxesModeOf(AnalysisId id);
 
-struct GridChartSpec {
+struct GridChartOptions {
   LegendDirection direction = LegendDirection::Upward;
   QString legendHeading;
   std::array<QString, 10> curveLabels;  // by list position 1..10
@@ -35,14 +35,14 @@ struct GridChartSpec {
   QString yUnit;
 };
 PixelTables DrawGridChart(Canvas& c, const ChartLayout& layout, const LanguageTexts& lang,
-                          const ChartData& data, const GridChartSpec& spec);
+                          const ChartData& data, const GridChartOptions& options);
 
 struct ReferenceLine {
   Real value = 0;
   QString label;
   LabelSide side = LabelSide::Above;
 };
-struct CurveChartSpec {
+struct CurveChartOptions {
   bool plotE = false;  // plot curveE (energy, cost) instead of curveY (temperatures)
   int xDecimals = 0;
   int yDecimals = 1;
@@ -50,9 +50,9 @@ struct CurveChartSpec {
   std::vector<ReferenceLine> references;
 };
 PixelTables DrawCurveChart(Canvas& c, const ChartLayout& layout, const LanguageTexts& lang,
-                           const ChartData& data, const CurveChartSpec& spec);
+                           const ChartData& data, const CurveChartOptions& options);
 
-struct OverallChartSpec {
+struct OverallChartOptions {
   int xDecimals = 0;
   int yDecimals = 1;
   QString yUnit;
@@ -60,7 +60,7 @@ struct OverallChartSpec {
   QString insulationLabel, totalLabel, resultText;
 };
 PixelTables DrawOverallChart(Canvas& c, const ChartLayout& layout, const LanguageTexts& lang,
-                             const ChartData& data, const OverallChartSpec& spec);
+                             const ChartData& data, const OverallChartOptions& options);
 
 // Stocked thickness n (0..14) in the thickness unit of the unit system.
 Real StockThickness(int unitSystem, int n);

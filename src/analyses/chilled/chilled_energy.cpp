@@ -161,12 +161,12 @@ PixelTables DrawEnergyChart(const ChartData& d, const AppState& s, Canvas& canva
   const HeadingTexts t{s, d.unitSystem};
   BeginChart(canvas, layout, s, t.msg(title), EnergyItems(t, s, sizeKey, kKey, thKey),
              t.axisFooter(6, kQThickness));
-  CurveChartSpec spec;
-  spec.plotE = true;
-  spec.xDecimals = d.unitSystem == kInchPound ? 1 : 0;
-  spec.yDecimals = 1;
-  spec.yUnit = yUnit;
-  return DrawCurveChart(canvas, layout, s.lang, d, spec);
+  CurveChartOptions options;
+  options.plotE = true;
+  options.xDecimals = d.unitSystem == kInchPound ? 1 : 0;
+  options.yDecimals = 1;
+  options.yUnit = yUnit;
+  return DrawCurveChart(canvas, layout, s.lang, d, options);
 }
 
 PixelTables DrawEnergy(const ChartData& d, const AppState& s, Canvas& canvas,
@@ -191,17 +191,18 @@ PixelTables DrawOverall(const ChartData& d, const AppState& s, Canvas& canvas,
   items[3].text = t.hoursLine();
   items.push_back({1, 1, t.priceLine()});
   BeginChart(canvas, layout, s, t.msg(34), items, t.axisFooter(6, kQThickness));
-  OverallChartSpec spec;
-  spec.xDecimals = d.unitSystem == kInchPound ? 1 : 0;
-  spec.yDecimals = 1;
-  spec.yUnit = t.costUnit();
+  OverallChartOptions options;
+  options.xDecimals = d.unitSystem == kInchPound ? 1 : 0;
+  options.yDecimals = 1;
+  options.yUnit = t.costUnit();
   for (int i = 0; i < 10; ++i) {
-    if (!s.params.rh[i].isEmpty()) spec.markLabels[i] = s.params.rh[i] + t.unitLabel(kQRelHumidity);
+    if (!s.params.rh[i].isEmpty())
+      options.markLabels[i] = s.params.rh[i] + t.unitLabel(kQRelHumidity);
   }
-  spec.insulationLabel = "  " + t.msg(38);
-  spec.totalLabel = "  " + t.msg(39);
-  spec.resultText = t.msg(40) + QString::fromStdString(d.economicThicknessName);
-  return DrawOverallChart(canvas, layout, s.lang, d, spec);
+  options.insulationLabel = "  " + t.msg(38);
+  options.totalLabel = "  " + t.msg(39);
+  options.resultText = t.msg(40) + QString::fromStdString(d.economicThicknessName);
+  return DrawOverallChart(canvas, layout, s.lang, d, options);
 }
 
 }  // namespace

@@ -159,13 +159,13 @@ std::vector<ReferenceLine> TdbTopLines(const HeadingTexts& t, const AppState& s)
           {Setting(s, "Top"), RefLabel(t, 3, Setting(s, "Top")), LabelSide::Below}};
 }
 
-CurveChartSpec TemperatureSpec(const HeadingTexts& t, const AppState& s, int xDecimals) {
-  CurveChartSpec spec;
-  spec.xDecimals = xDecimals;
-  spec.yDecimals = 1;
-  spec.yUnit = t.unitLabel(kQTemperature);
-  spec.references = TdbTopLines(t, s);
-  return spec;
+CurveChartOptions TemperatureSpec(const HeadingTexts& t, const AppState& s, int xDecimals) {
+  CurveChartOptions options;
+  options.xDecimals = xDecimals;
+  options.yDecimals = 1;
+  options.yUnit = t.unitLabel(kQTemperature);
+  options.references = TdbTopLines(t, s);
+  return options;
 }
 
 QString KText(const AppState& s, int unit, const char* key) {
@@ -184,10 +184,10 @@ PixelTables DrawTsurf(const ChartData& d, const AppState& s, Canvas& canvas,
               {3, 1, t.kLine(KText(s, d.unitSystem, "Tsurface_k"))},
               {4, 1, t.haLine()}},
              t.axisFooter(6, kQThickness));
-  CurveChartSpec spec = TemperatureSpec(t, s, d.unitSystem == kInchPound ? 1 : 0);
-  spec.references.insert(spec.references.begin() + 1,
-                         {d.chartDewPoint, RefLabel(t, 15, d.chartDewPoint), LabelSide::Below});
-  return DrawCurveChart(canvas, layout, s.lang, d, spec);
+  CurveChartOptions options = TemperatureSpec(t, s, d.unitSystem == kInchPound ? 1 : 0);
+  options.references.insert(options.references.begin() + 1,
+                            {d.chartDewPoint, RefLabel(t, 15, d.chartDewPoint), LabelSide::Below});
+  return DrawCurveChart(canvas, layout, s.lang, d, options);
 }
 
 PixelTables DrawTline(const ChartData& d, const AppState& s, Canvas& canvas,

@@ -116,14 +116,14 @@ std::vector<HeadingItem> CommonItems(const HeadingTexts& t) {
 
 PixelTables DrawGrid(const ChartData& d, const AppState& state, Canvas& canvas,
                      const ChartLayout& layout, std::vector<HeadingItem> items,
-                     GridChartSpec spec) {
+                     GridChartOptions options) {
   const HeadingTexts t{state, d.unitSystem};
   BeginChart(canvas, layout, state, t.msg(1), items, t.sizeFooter());
-  spec.direction = LegendDirection::Upward;
-  spec.sizeNames = t.sizeNames();
-  spec.yDecimals = d.unitSystem == kInchPound ? 2 : 1;
-  spec.yUnit = t.unitLabel(kQThickness);
-  return DrawGridChart(canvas, layout, state.lang, d, spec);
+  options.direction = LegendDirection::Upward;
+  options.sizeNames = t.sizeNames();
+  options.yDecimals = d.unitSystem == kInchPound ? 2 : 1;
+  options.yUnit = t.unitLabel(kQThickness);
+  return DrawGridChart(canvas, layout, state.lang, d, options);
 }
 
 PixelTables DrawKConst(const ChartData& d, const AppState& state, Canvas& canvas,
@@ -134,11 +134,11 @@ PixelTables DrawKConst(const ChartData& d, const AppState& state, Canvas& canvas
       kPos >= 0 && kPos < 10 ? state.params.kChilled[d.unitSystem - 1][kPos] : QString();
   auto items = CommonItems(t);
   items.push_back({2, 1, t.kLine(k)});
-  GridChartSpec spec;
-  spec.legendHeading = state.lang.caption("ParamDlg.RHSheet");
+  GridChartOptions options;
+  options.legendHeading = state.lang.caption("ParamDlg.RHSheet");
   for (int c = 1; c <= 10; ++c)
-    spec.curveLabels[c - 1] = state.params.rh[c - 1] + t.unitLabel(kQRelHumidity);
-  return DrawGrid(d, state, canvas, layout, items, spec);
+    options.curveLabels[c - 1] = state.params.rh[c - 1] + t.unitLabel(kQRelHumidity);
+  return DrawGrid(d, state, canvas, layout, items, options);
 }
 
 PixelTables DrawRHConst(const ChartData& d, const AppState& state, Canvas& canvas,
@@ -150,11 +150,11 @@ PixelTables DrawRHConst(const ChartData& d, const AppState& state, Canvas& canva
   items.push_back({2, 0, t.rhLine(rh)});
   items.push_back(
       {2, 1, state.lang.QuantityName(kQConductivity) + " " + t.unitLabel(kQConductivity)});
-  GridChartSpec spec;
-  spec.legendHeading = state.lang.caption("ParamDlg.kSheet");
+  GridChartOptions options;
+  options.legendHeading = state.lang.caption("ParamDlg.kSheet");
   for (int c = 1; c <= 10; ++c)
-    spec.curveLabels[c - 1] = state.params.kChilled[d.unitSystem - 1][c - 1];
-  return DrawGrid(d, state, canvas, layout, items, spec);
+    options.curveLabels[c - 1] = state.params.kChilled[d.unitSystem - 1][c - 1];
+  return DrawGrid(d, state, canvas, layout, items, options);
 }
 
 }  // namespace

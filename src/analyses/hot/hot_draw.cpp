@@ -30,17 +30,17 @@ Real Number(const QString& text) {
 
 PixelTables DrawGrid(const ChartData& d, const AppState& s, Canvas& canvas,
                      const ChartLayout& layout, std::vector<HeadingItem> items,
-                     GridChartSpec spec) {
+                     GridChartOptions options) {
   const HotTexts t{s, d.unitSystem};
   items.push_back({1, 0, t.tdbLine()});
   items.push_back({1, 1, t.topLine()});
   items.push_back({4, 1, t.haLine()});
   BeginChart(canvas, layout, s, t.msg(26), items, t.sizeFooter());
-  spec.direction = LegendDirection::Downward;
-  spec.sizeNames = t.sizeNames();
-  spec.yDecimals = d.unitSystem == kInchPound ? 2 : 1;
-  spec.yUnit = t.unitLabel(kQThickness);
-  return DrawGridChart(canvas, layout, s.lang, d, spec);
+  options.direction = LegendDirection::Downward;
+  options.sizeNames = t.sizeNames();
+  options.yDecimals = d.unitSystem == kInchPound ? 2 : 1;
+  options.yUnit = t.unitLabel(kQThickness);
+  return DrawGridChart(canvas, layout, s.lang, d, options);
 }
 
 }  // namespace
@@ -48,30 +48,30 @@ PixelTables DrawGrid(const ChartData& d, const AppState& s, Canvas& canvas,
 PixelTables DrawKConst(const ChartData& d, const AppState& s, Canvas& canvas,
                        const ChartLayout& layout) {
   const HotTexts t{s, d.unitSystem};
-  GridChartSpec spec;
-  spec.legendHeading = s.lang.caption("ParamDlg.TsufSheet");
+  GridChartOptions options;
+  options.legendHeading = s.lang.caption("ParamDlg.TsufSheet");
   for (int r = 0; r < 10; ++r) {
     const QString& ts = t.tsurfList()[r];
-    if (!ts.isEmpty()) spec.curveLabels[r] = ts + t.unitLabel(kQTemperature);
+    if (!ts.isEmpty()) options.curveLabels[r] = ts + t.unitLabel(kQTemperature);
   }
   return DrawGrid(d, s, canvas, layout, {{2, 1, t.kLine(t.listEntry(t.kList(), "k_Const_k"))}},
-                  spec);
+                  options);
 }
 
 PixelTables DrawTConst(const ChartData& d, const AppState& s, Canvas& canvas,
                        const ChartLayout& layout) {
   const HotTexts t{s, d.unitSystem};
-  GridChartSpec spec;
-  spec.legendHeading = s.lang.caption("ParamDlg.kSheet");
+  GridChartOptions options;
+  options.legendHeading = s.lang.caption("ParamDlg.kSheet");
   for (int r = 0; r < 10; ++r) {
     const QString& k = t.kList()[r];
-    if (!k.isEmpty()) spec.curveLabels[r] = k + " " + t.unitLabel(kQConductivity);
+    if (!k.isEmpty()) options.curveLabels[r] = k + " " + t.unitLabel(kQConductivity);
   }
   const QString tsurf = t.listEntry(t.tsurfList(), "T_Const_Tsuf");
   return DrawGrid(d, s, canvas, layout,
                   {{2, 0, t.msg(27) + tsurf + t.unitLabel(kQTemperature)},
                    {2, 1, s.lang.QuantityName(kQConductivity) + " " + t.unitLabel(kQConductivity)}},
-                  spec);
+                  options);
 }
 
 namespace {
@@ -87,13 +87,13 @@ std::vector<ReferenceLine> TdbTopLines(const HotTexts& t) {
           {top, t.temperatureLabel(3, top), LabelSide::Above}};
 }
 
-CurveChartSpec TemperatureSpec(const HotTexts& t, int xDecimals) {
-  CurveChartSpec spec;
-  spec.xDecimals = xDecimals;
-  spec.yDecimals = 1;
-  spec.yUnit = t.unitLabel(kQTemperature);
-  spec.references = TdbTopLines(t);
-  return spec;
+CurveChartOptions TemperatureSpec(const HotTexts& t, int xDecimals) {
+  CurveChartOptions options;
+  options.xDecimals = xDecimals;
+  options.yDecimals = 1;
+  options.yUnit = t.unitLabel(kQTemperature);
+  options.references = TdbTopLines(t);
+  return options;
 }
 
 // Heading of the charts of one pipe size: size and room temperature on the left, the
@@ -121,12 +121,12 @@ PixelTables DrawTsurf(const ChartData& d, const AppState& s, Canvas& canvas,
                       const ChartLayout& layout) {
   const HotTexts t{s, d.unitSystem};
   BeginChart(canvas, layout, s, t.msg(27), PipeItems(t, "Tsurface"), t.axisFooter(6, kQThickness));
-  CurveChartSpec spec = TemperatureSpec(t, ThicknessDecimals(d.unitSystem));
+  CurveChartOptions options = TemperatureSpec(t, ThicknessDecimals(d.unitSystem));
   const QString limitText = t.listEntry(t.tsurfList(), "Tsurface_Tsuf");
   const Real limit = Number(limitText);
   // A limit outside the vertical range is not drawn (the shared rule for every line).
-  spec.references.push_back({limit, t.temperatureLabel(27, limit), LabelSide::Above});
-  return DrawCurveChart(canvas, layout, s.lang, d, spec);
+  options.references.push_back({limit, t.temperatureLabel(27, limit), LabelSide::Above});
+  return DrawCurveChart(canvas, layout, s.lang, d, options);
 }
 
 PixelTables DrawTline(const ChartData& d, const AppState& s, Canvas& canvas,
@@ -152,12 +152,12 @@ PixelTables DrawLossChart(const ChartData& d, const AppState& s, Canvas& canvas,
                           const QString& yUnit) {
   const HotTexts t{s, d.unitSystem};
   BeginChart(canvas, layout, s, t.msg(title), PipeItems(t, prefix), t.axisFooter(6, kQThickness));
-  CurveChartSpec spec;
-  spec.plotE = true;
-  spec.xDecimals = ThicknessDecimals(d.unitSystem);
-  spec.yDecimals = 1;
-  spec.yUnit = yUnit;
-  return DrawCurveChart(canvas, layout, s.lang, d, spec);
+  CurveChartOptions options;
+  options.plotE = true;
+  options.xDecimals = ThicknessDecimals(d.unitSystem);
+  options.yDecimals = 1;
+  options.yUnit = yUnit;
+  return DrawCurveChart(canvas, layout, s.lang, d, options);
 }
 
 }  // namespace
@@ -191,18 +191,18 @@ PixelTables DrawOverall(const ChartData& d, const AppState& s, Canvas& canvas,
     items.push_back({3, 0, t.hoursLine()});
   }
   BeginChart(canvas, layout, s, t.msg(42), items, t.axisFooter(6, kQThickness));
-  OverallChartSpec spec;
-  spec.xDecimals = ThicknessDecimals(d.unitSystem);
-  spec.yDecimals = 1;
-  spec.yUnit = t.costUnit();
+  OverallChartOptions options;
+  options.xDecimals = ThicknessDecimals(d.unitSystem);
+  options.yDecimals = 1;
+  options.yUnit = t.costUnit();
   for (int r = 0; r < 10; ++r) {
     const QString& ts = t.tsurfList()[r];
-    if (!ts.isEmpty()) spec.markLabels[r] = ts + t.unitLabel(kQTemperature);
+    if (!ts.isEmpty()) options.markLabels[r] = ts + t.unitLabel(kQTemperature);
   }
-  spec.insulationLabel = "  " + t.msg(38);
-  spec.totalLabel = "  " + t.msg(39);
-  spec.resultText = t.msg(40) + " " + QString::fromStdString(d.economicThicknessName);
-  return DrawOverallChart(canvas, layout, s.lang, d, spec);
+  options.insulationLabel = "  " + t.msg(38);
+  options.totalLabel = "  " + t.msg(39);
+  options.resultText = t.msg(40) + " " + QString::fromStdString(d.economicThicknessName);
+  return DrawOverallChart(canvas, layout, s.lang, d, options);
 }
 
 }  // namespace qora::hot
