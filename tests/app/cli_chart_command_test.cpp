@@ -175,6 +175,7 @@ TEST_F(CliChart, PngIsTheChartAreaOfTheScreen) {
   const QString png = home.path() + "/chart.png";
   const ChartRun r = chart({"chilled.tsurf", "--png", png, "--screen", "1024x768"});
   ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+  EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();  // a script reads stderr as errors
   // PNG signature, then the IHDR chunk with width and height (big-endian) at bytes 16..23.
   QFile f(png);
   ASSERT_TRUE(f.open(QIODevice::ReadOnly));

@@ -1,12 +1,16 @@
 // `qora2000-cli chart ANALYSIS`: computes one analysis of a line screen from the program
 // folder's settings and data, as the screen would, and prints its values as JSON or writes
 // the chart picture as the screen draws it.
+#include <unistd.h>
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QSaveFile>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
+#include <memory>
 #include <sstream>
 
 #include "analyses/chilled/chilled_analyses.h"
@@ -226,14 +230,27 @@ std::string ChartJson(const std::string& name, int unitSystem, const ComputeResu
   return o.str();
 }
 
-// Draws the chart as a screen of the given size would and saves it atomically.
-bool WritePng(const ChartOptions& opt, const AnalysisDef& def, const ChartData& data,
-              const AppState& state) {
+// Fonts and pictures need a GUI application; one headless (offscreen) application serves
+// both --png and --pdf and lives until the command ends.
+std::unique_ptr<QGuiApplication> MakeGuiApplication() {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+    // A headless session often has no runtime folder; give Qt a private one as it would
+    // make itself, without its warning on the tool's stderr.
+    const QString dir = QDir::tempPath() + "/qora2000-runtime-" + QString::number(getuid());
+    QDir().mkpath(dir);
+    QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(dir));
+  }
   static int argc = 1;
   static char arg0[] = "qora2000-cli";
   static char* argv[] = {arg0, nullptr};
-  QGuiApplication app(argc, argv);
+  return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+// Draws the chart as a screen of the given size would and saves it atomically.
+bool WritePng(const ChartOptions& opt, const AnalysisDef& def, const ChartData& data,
+              const AppState& state) {
   const PictureSize area = ChartAreaSize(opt.screenWidth, opt.screenHeight);
   QImage image(area.width, area.height, QImage::Format_RGB32);
   image.fill(Qt::white);
@@ -252,11 +269,6 @@ bool WritePng(const ChartOptions& opt, const AnalysisDef& def, const ChartData& 
 
 // --pdf: the page the screen's print button prints, written atomically.
 bool WritePdf(const ChartOptions& opt, const ChartData& data, const AppState& state) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char arg0[] = "qora2000-cli";
-  static char* argv[] = {arg0, nullptr};
-  QGuiApplication app(argc, argv);
   return WriteChartPdf(data, state, opt.pdf);
 }
 
@@ -284,6 +296,8 @@ int RunChart(const std::vector<std::string>& args) {
   const ComputeResult result = def->compute(state);
   if (opt.json) std::cout << ChartJson(opt.analysis, state.settings.unitSystem(), result);
   if (!result.drawn) return kExitRefused;
+  std::unique_ptr<QGuiApplication> app;
+  if (!opt.png.isEmpty() || !opt.pdf.isEmpty()) app = MakeGuiApplication();
   if (!opt.png.isEmpty() && !WritePng(opt, *def, result.data, state)) {
     std::cerr << "qora2000-cli: cannot write '" << opt.png.toStdString() << "'\n";
     return kExitWriteFailed;
