@@ -3,7 +3,7 @@
 # missing, so a second run is quick. Runs apt-get as root, or through sudo.
 set -euo pipefail
 packages=(
-  build-essential cmake ninja-build clang
+  build-essential cmake ninja-build clang libclang-rt-14-dev
   qt6-base-dev qt6-base-dev-tools libqt6svg6-dev qt6-image-formats-plugins libgl-dev
   libsimpleini-dev libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth imagemagick poppler-utils
