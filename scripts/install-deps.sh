@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(
   build-essential cmake ninja-build clang libclang-rt-14-dev
-  qt6-base-dev qt6-base-dev-tools libqt6svg6-dev qt6-image-formats-plugins libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-image-formats-plugins libgl-dev
   libsimpleini-dev libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth imagemagick poppler-utils
   fonts-liberation2 fonts-dejavu fonts-tlwg-garuda fonts-wqy-zenhei
