@@ -27,6 +27,31 @@ struct CanvasState {
   Colour penColour = kBlack;
   PenStyle penStyle = PenStyle::Solid;
   double penWidth = 1;  // canvas units
+
+  // The setters every canvas shares. setFont returns whether the face, size, style or
+  // character set changed (so the canvas rebuilds its font only then).
+  bool setFont(const QString& newFace, double newSize, unsigned newStyle, Colour colour,
+               bool newDefaultCharset) {
+    fontColour = colour;
+    if (face == newFace && pointSize == newSize && style == newStyle &&
+        defaultCharset == newDefaultCharset) {
+      return false;
+    }
+    face = newFace;
+    pointSize = newSize;
+    style = newStyle;
+    defaultCharset = newDefaultCharset;
+    return true;
+  }
+  void setBrush(Colour colour, BrushStyle s) {
+    brushColour = colour;
+    brushStyle = s;
+  }
+  void setPen(Colour colour, PenStyle s, double width) {
+    penColour = colour;
+    penStyle = s;
+    penWidth = width;
+  }
 };
 
 QColor ToQColor(Colour c);

@@ -150,28 +150,15 @@ QSizeF ImageCanvas::size() const {
 
 void ImageCanvas::setFont(const QString& face, double pointSize, unsigned style, Colour colour,
                           bool defaultCharset) {
-  CanvasState& s = d_->s;
-  s.fontColour = colour;
-  if (s.face == face && s.pointSize == pointSize && s.style == style &&
-      s.defaultCharset == defaultCharset) {
-    return;
-  }
-  s.face = face;
-  s.pointSize = pointSize;
-  s.style = style;
-  s.defaultCharset = defaultCharset;
-  d_->rebuildFont();
+  if (d_->s.setFont(face, pointSize, style, colour, defaultCharset)) d_->rebuildFont();
 }
 
 void ImageCanvas::setBrush(Colour colour, BrushStyle style) {
-  d_->s.brushColour = colour;
-  d_->s.brushStyle = style;
+  d_->s.setBrush(colour, style);
 }
 
 void ImageCanvas::setPen(Colour colour, PenStyle style, double width) {
-  d_->s.penColour = colour;
-  d_->s.penStyle = style;
-  d_->s.penWidth = width;
+  d_->s.setPen(colour, style, width);
   d_->rebuildPen();
 }
 

@@ -174,23 +174,15 @@ QSizeF PageCanvas::size() const {
 
 void PageCanvas::setFont(const QString& face, double pointSize, unsigned style, Colour colour,
                          bool defaultCharset) {
-  d_->s.face = face;
-  d_->s.pointSize = pointSize;
-  d_->s.style = style;
-  d_->s.fontColour = colour;
-  d_->s.defaultCharset = defaultCharset;
-  d_->rebuildFont();
+  if (d_->s.setFont(face, pointSize, style, colour, defaultCharset)) d_->rebuildFont();
 }
 
 void PageCanvas::setBrush(Colour colour, BrushStyle style) {
-  d_->s.brushColour = colour;
-  d_->s.brushStyle = style;
+  d_->s.setBrush(colour, style);
 }
 
 void PageCanvas::setPen(Colour colour, PenStyle style, double width) {
-  d_->s.penColour = colour;
-  d_->s.penStyle = style;
-  d_->s.penWidth = width;
+  d_->s.setPen(colour, style, width);
   d_->rebuildPen();
 }
 
