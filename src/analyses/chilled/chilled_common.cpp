@@ -4,9 +4,7 @@
 #include <cmath>
 
 #include "charts/chart_background.h"
-#include "engine/economics.h"
 #include "engine/line_temperature.h"
-#include "engine/number_text.h"
 #include "engine/surface.h"
 #include "engine/thickness.h"
 #include "engine/units.h"
@@ -108,80 +106,15 @@ std::string ChartRefusal(const ChartData& d) {
   return {};
 }
 
-QString HeadingTexts::msg(int i) const {
-  return state.lang.MsgText(i);
-}
-
-QString HeadingTexts::unitLabel(int code) const {
-  return state.lang.UnitLabel(unit, code);
-}
-
-QString HeadingTexts::setting(const char* key) const {
-  return state.settings.text(kSecChilled, key);
-}
-
-QString HeadingTexts::tdbLine() const {
-  return msg(2) + setting("Tdb") + unitLabel(kQTemperature);
-}
-
-QString HeadingTexts::topLine() const {
-  return msg(3) + setting("Top") + unitLabel(kQTemperature);
-}
-
-QString HeadingTexts::kLine(const QString& k) const {
-  return state.lang.QuantityName(kQConductivity) + " " + k + " " + unitLabel(kQConductivity);
-}
+HeadingTexts::HeadingTexts(const AppState& state, int unit)
+    : AnalysisTexts(state, unit, kSecChilled) {}
 
 QString HeadingTexts::rhLine(const QString& rh) const {
   return state.lang.QuantityName(kQRelHumidity) + " " + rh + unitLabel(kQRelHumidity);
 }
 
 QString HeadingTexts::haLine() const {
-  return state.lang.caption("ChillLocalDlg.haLabel") + " " + setting("Hair") + " " +
-         unitLabel(kQSurfaceCoef);
-}
-
-QString HeadingTexts::sizeName(int row) const {
-  const int pipeType = state.settings.pipeType();
-  return row >= 1 && row <= 40 ? state.params.PipeSize(pipeType, unit, row, 1) : QString();
-}
-
-std::vector<QString> HeadingTexts::sizeNames() const {
-  std::vector<QString> names;
-  for (int row = 1; row <= 40; ++row) names.push_back(sizeName(row));
-  return names;
-}
-
-QString HeadingTexts::pipeLine(int row) const {
-  return msg(4) + sizeName(row) + "(" + unitLabel(kQThickness) + ")";
-}
-
-QString HeadingTexts::thicknessLine(const char* key) const {
-  return msg(6) + setting(key) + unitLabel(kQThickness);
-}
-
-QString HeadingTexts::sizeFooter() const {
-  return msg(4) + "(" + state.lang.UnitSystemName(unit) + ")";
-}
-
-QString HeadingTexts::axisFooter(int msgIndex, int unitCode) const {
-  return msg(msgIndex) + "(" + unitLabel(unitCode) + ")";
-}
-
-QString HeadingTexts::costUnit() const {
-  return state.settings.text(kSecParams, "currency") + "/" + unitLabel(kQLength) + msg(21);
-}
-
-QString HeadingTexts::priceLine() const {
-  const CalcContext ctx = state.settings.calcContext();
-  const Real price = EnergyUnitCost(ctx).value_or(0);
-  return msg(41) + " " + QString::fromStdString(ValueToStr(0, 3, price)) + " " +
-         state.settings.text(kSecParams, "currency") + "/kWhr";
-}
-
-QString HeadingTexts::hoursLine() const {
-  return msg(35) + " " + state.settings.text(kSecParams, "HourofDay") + " " + msg(36) + " x " +
-         state.settings.text(kSecParams, "DayofYear") + " " + msg(37);
+  return typedHaLine("ChillLocalDlg.haLabel");
 }
 
 void BeginChart(Canvas& canvas, const ChartLayout& layout, const AppState& state,

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "charts/analysis_texts.h"
 #include "charts/chart_conventions.h"
 #include "charts/chart_data.h"
 #include "engine/calc_context.h"
@@ -57,27 +58,12 @@ AxisRange ValueAxis(const Real* values, int count);
 std::string ChartRefusal(const ChartData& data);
 inline constexpr Real kLargestChartValue = 1e12L;
 
-// Heading texts (language texts and unit labels of the chart's unit system).
-struct HeadingTexts {
-  const AppState& state;
-  int unit;
-  QString msg(int i) const;
-  QString unitLabel(int code) const;
-  QString setting(const char* key) const;  // chilled section text as typed
-  QString tdbLine() const;                 // ambient temperature
-  QString topLine() const;                 // line temperature
-  QString kLine(const QString& k) const;
+// Heading texts of the chilled-water charts: the shared ones plus the relative humidity and
+// the surface coefficient under the chilled local-conditions caption.
+struct HeadingTexts : AnalysisTexts {
+  HeadingTexts(const AppState& state, int unit);
   QString rhLine(const QString& rh) const;
   QString haLine() const;
-  QString pipeLine(int row) const;
-  QString thicknessLine(const char* key) const;
-  QString sizeFooter() const;                            // pipe-size axis caption
-  QString axisFooter(int msgIndex, int unitCode) const;  // message + "(" + unit + ")"
-  QString costUnit() const;                              // currency/length + per year
-  QString priceLine() const;
-  QString hoursLine() const;
-  QString sizeName(int row) const;
-  std::vector<QString> sizeNames() const;
 };
 
 // Background, then the heading; returns nothing drawn yet in the axes box.

@@ -148,15 +148,9 @@ Real Setting(const AppState& s, const char* key) {
   return StrToValue(s.settings.text(kSecChilled, key).toStdString());
 }
 
-// Reference label: caption + temperature with 0 decimals (inch-pound) or 1 + unit.
-QString RefLabel(const HeadingTexts& t, int msg, Real value) {
-  return t.msg(msg) + QString::fromStdString(ValueToStr(0, t.unit == kInchPound ? 0 : 1, value)) +
-         t.unitLabel(kQTemperature);
-}
-
 std::vector<ReferenceLine> TdbTopLines(const HeadingTexts& t, const AppState& s) {
-  return {{Setting(s, "Tdb"), RefLabel(t, 2, Setting(s, "Tdb")), LabelSide::Above},
-          {Setting(s, "Top"), RefLabel(t, 3, Setting(s, "Top")), LabelSide::Below}};
+  return {{Setting(s, "Tdb"), t.temperatureLabel(2, Setting(s, "Tdb")), LabelSide::Above},
+          {Setting(s, "Top"), t.temperatureLabel(3, Setting(s, "Top")), LabelSide::Below}};
 }
 
 CurveChartOptions TemperatureSpec(const HeadingTexts& t, const AppState& s, int xDecimals) {
@@ -185,8 +179,9 @@ PixelTables DrawTsurf(const ChartData& d, const AppState& s, Canvas& canvas,
               {4, 1, t.haLine()}},
              t.axisFooter(6, kQThickness));
   CurveChartOptions options = TemperatureSpec(t, s, d.unitSystem == kInchPound ? 1 : 0);
-  options.references.insert(options.references.begin() + 1,
-                            {d.chartDewPoint, RefLabel(t, 15, d.chartDewPoint), LabelSide::Below});
+  options.references.insert(
+      options.references.begin() + 1,
+      {d.chartDewPoint, t.temperatureLabel(15, d.chartDewPoint), LabelSide::Below});
   return DrawCurveChart(canvas, layout, s.lang, d, options);
 }
 
