@@ -28,10 +28,7 @@ QString Number(int decimals, Real v) {
 }  // namespace
 
 void SetChartFont(Canvas& c, const LanguageTexts& lang, int fontEntry, double size, Colour colour) {
-  const QString face = fontEntry >= 0 && fontEntry < static_cast<int>(lang.fonts.size())
-                           ? lang.fonts[fontEntry]
-                           : QString();
-  SetPicFont(c, face, size, kRegular, colour);
+  SetPicFont(c, lang.Font(fontEntry), size, kRegular, colour);
 }
 
 void DrawHeading(Canvas& c, const ChartLayout& layout, const LanguageTexts& lang,

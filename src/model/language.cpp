@@ -4,6 +4,7 @@
 
 #include "engine/units.h"
 #include "model/text_file.h"
+#include "toolkit/font_families.h"
 
 namespace qora {
 
@@ -39,8 +40,22 @@ const char* LegacyCodec(int langIndex) {
 QString LanguageTexts::MsgText(int i) const {
   return At(msg, i);
 }
+QString EditionFace(int langIndex) {
+  switch (langIndex) {
+    case 3:
+      return QString::fromLatin1(kChineseFace);
+    case 4:
+      return QString::fromLatin1(kJapaneseFace);
+    case 5:
+      return QString::fromLatin1(kThaiFace);
+    default:
+      return QString::fromLatin1(kLatinFace);
+  }
+}
+
 QString LanguageTexts::Font(int i) const {
-  return At(fonts, i);
+  const QString face = At(fonts, i).trimmed();
+  return face.isEmpty() ? EditionFace(langIndex) : face;
 }
 QString LanguageTexts::QuantityName(int code) const {
   return At(quantityNames, code - 1);
@@ -66,6 +81,7 @@ QString LanguageTexts::hint(const QString& role) const {
 
 LanguageTexts BuiltinLanguageTexts() {
   LanguageTexts t;
+  t.fonts.fill(QString::fromLatin1(kLatinFace));
   Fill(t.menuItemNames,
        {"Product Data", "Chilled Water", "Hot Water", "Duct System", "Storage Tank",
         "Operating Tank", "R Value", "Appendix", "Conversion", "Quit"});

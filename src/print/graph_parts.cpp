@@ -36,8 +36,7 @@ QString GraphContext::unitLabel(int code) const {
   return state.lang.UnitLabel(unit, code);
 }
 QString GraphContext::font(int i) const {
-  const QString face = state.lang.Font(i);
-  return face.isEmpty() ? QStringLiteral("Arial") : face;
+  return state.lang.Font(i);
 }
 
 Scale SafeNiceScale(double lo, double hi) {

@@ -42,7 +42,7 @@ struct GraphContext {
 
   QString msg(int i) const;
   QString unitLabel(int code) const;
-  QString font(int i) const;  // a face the language left empty falls back to a common one
+  QString font(int i) const;  // face i of the language by the font rule
 };
 
 // Axis limits and tick step from NiceScale, made safe: finite, hi > lo, a positive step

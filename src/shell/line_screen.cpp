@@ -19,6 +19,7 @@
 #include "shell/line_screen_panel.h"
 #include "shell/line_screen_readout.h"
 #include "shell/local_conditions_dialog.h"
+#include "toolkit/canvas_state.h"
 #include "toolkit/image_canvas.h"
 
 namespace qora {
@@ -276,8 +277,8 @@ LineScreen::~LineScreen() {
 
 void LineScreen::open(int screenWidth) {
   d_->screenWidth = screenWidth;
-  QFont font(QStringLiteral("Courier"));
-  font.setStyleHint(QFont::TypeWriter);
+  QFont font;
+  font.setFamilies(FontFamilies(QString::fromLatin1(kMonoFace)));
   font.setBold(true);
   font.setPointSize(LayoutFromScreen(screenWidth).ChartFontSize);
   d_->label->setFont(font);

@@ -9,6 +9,7 @@
 #include "model/app_state.h"
 #include "shell/brand.h"
 #include "shell/picture_render.h"
+#include "toolkit/canvas_state.h"
 #include "toolkit/picture.h"
 
 namespace qora {
@@ -24,7 +25,7 @@ constexpr QRgb kItemHighlight = 0xffff0000;  // red
 
 QFont FaceOrDefault(const QString& face, int pointSize) {
   QFont f;
-  if (!face.isEmpty()) f.setFamilies({face});
+  f.setFamilies(FontFamilies(face));
   f.setPointSize(std::max(1, pointSize));
   return f;
 }

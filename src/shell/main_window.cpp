@@ -7,6 +7,7 @@
 #include "shell/brand.h"
 #include "shell/insul_cost_dialog.h"
 #include "shell/insul_size_dialog.h"
+#include "shell/language_apply.h"
 #include "shell/line_screen.h"
 #include "shell/local_conditions_dialog.h"
 #include "shell/main_bar.h"
@@ -19,6 +20,7 @@
 namespace qora {
 
 MainWindow::MainWindow(AppState& state, QWidget* parent) : QWidget(parent), state_(state) {
+  ApplyApplicationFont(state_.lang);
   setObjectName("QORAForm");
   setWindowTitle(BrandCaption(state_.settings.langIndex()));
   setAutoFillBackground(true);

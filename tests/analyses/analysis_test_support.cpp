@@ -1,6 +1,7 @@
 #include "analysis_test_support.h"
 
 #include <gtest/gtest.h>
+#include "fixed_metrics_canvas.h"
 
 #include "charts/chart_layout.h"
 #include "model/settings.h"
@@ -93,7 +94,7 @@ std::string DrawList(const AnalysisDef& def, const AppState& state, int screenWi
   const ComputeResult r = def.compute(state);
   if (!r.drawn) return "refused: " + r.refusal;
   const PictureSize area = ChartAreaSize(screenWidth, screenWidth * 3 / 4);
-  RecordingCanvas canvas(QSizeF(area.width, area.height));
+  FixedMetricsCanvas canvas(QSizeF(area.width, area.height));
   def.draw(r.data, state, canvas, LayoutFromScreen(screenWidth, area.height));
   return canvas.log();
 }

@@ -6,6 +6,7 @@
 
 #include <cmath>
 
+#include "fixed_metrics_canvas.h"
 #include "print/graph_printout.h"
 #include "print_test_support.h"
 #include "toolkit/recording_canvas.h"
@@ -22,7 +23,7 @@ class GraphPrintout : public ::testing::Test {
  protected:
   void SetUp() override { test::WriteBrandPictures(home); }
   std::vector<Prim> print(const ChartData* chart) {
-    RecordingCanvas page(QSizeF(280, 200), RecordingCanvas::Units::Millimetres);
+    test::FixedMetricsCanvas page(QSizeF(280, 200), RecordingCanvas::Units::Millimetres);
     PrintAnalysisGraph(page, chart, state);
     log = page.log();
     return ParseLog(log);
@@ -302,12 +303,12 @@ TEST_F(GraphPrintout, SeriesLabelsOfCloseEndsDoNotCoverEachOther) {
 
 TEST_F(GraphPrintout, NoChartOrTheOtherScreensChartPrintsTheFrameOnly) {
   const ChartData hot = test::SampleChart(AnalysisId::HotTsurf);
-  RecordingCanvas framed(QSizeF(280, 200), RecordingCanvas::Units::Millimetres);
+  test::FixedMetricsCanvas framed(QSizeF(280, 200), RecordingCanvas::Units::Millimetres);
   PrintAnalysisGraph(framed, nullptr, state);
-  RecordingCanvas chilledButton(QSizeF(280, 200), RecordingCanvas::Units::Millimetres);
+  test::FixedMetricsCanvas chilledButton(QSizeF(280, 200), RecordingCanvas::Units::Millimetres);
   PrintChilledGraph(chilledButton, &hot, state);
   EXPECT_EQ(chilledButton.log(), framed.log());
-  RecordingCanvas hotButton(QSizeF(280, 200), RecordingCanvas::Units::Millimetres);
+  test::FixedMetricsCanvas hotButton(QSizeF(280, 200), RecordingCanvas::Units::Millimetres);
   PrintHotGraph(hotButton, &hot, state);
   EXPECT_NE(hotButton.log(), framed.log());
   EXPECT_TRUE(OfKind(ParseLog(framed.log()), "text").empty());

@@ -42,20 +42,28 @@ TEST_F(WindowTest, QuitItemSaves) {
   EXPECT_EQ(iniValue("QORA2000/Units"), "2");
 }
 
-TEST(GuiOptions, ParsesHomeAndScreenAndRefusesTheRest) {
-  const GuiOptions ok = ParseGuiOptions({"--home", "/tmp/q", "--screen", "1024x768"});
-  EXPECT_TRUE(ok.error.isEmpty());
+TEST(GuiOptions, ParsesHomeScreenAndPrintToAndRefusesTheRest) {
+  using Action = GuiOptions::Action;
+  const GuiOptions ok = ParseGuiOptions(
+      {"qora2000", "--home", "/tmp/q", "--screen", "1024x768", "--print-to", "/tmp/p"});
+  EXPECT_EQ(ok.action, Action::Run);
   EXPECT_EQ(ok.home, "/tmp/q");
   EXPECT_EQ(ok.screen, QSize(1024, 768));
-  EXPECT_EQ(ParseGuiOptions({"--screen=1920x1080"}).screen, QSize(1920, 1080));
-  EXPECT_TRUE(ParseGuiOptions({}).error.isEmpty());
+  EXPECT_EQ(ok.printTo, "/tmp/p");
+  EXPECT_EQ(ParseGuiOptions({"qora2000", "--screen=1920x1080"}).screen, QSize(1920, 1080));
+  EXPECT_EQ(ParseGuiOptions({"qora2000"}).action, Action::Run);
+  EXPECT_EQ(ParseGuiOptions({"qora2000", "--help"}).action, Action::Help);
+  EXPECT_TRUE(ParseGuiOptions({"qora2000", "--help"}).text.contains("--print-to <DIR>"));
+  EXPECT_EQ(ParseGuiOptions({"qora2000", "--version"}).text, "qora2000 " QORA_VERSION "\n");
   for (const QStringList& bad :
        {QStringList{"--colour"}, QStringList{"--screen", "big"}, QStringList{"--screen", "10x10"},
-        QStringList{"--home"}, QStringList{"file.ini"}}) {
-    const GuiOptions o = ParseGuiOptions(bad);
-    EXPECT_FALSE(o.error.isEmpty()) << bad.join(' ').toStdString();
-    EXPECT_FALSE(o.error.contains('\n'));
+        QStringList{"--home"}, QStringList{"file.ini"}, QStringList{"--print-to="}}) {
+    const GuiOptions o = ParseGuiOptions(QStringList{"qora2000"} + bad);
+    EXPECT_EQ(o.action, Action::Error) << bad.join(' ').toStdString();
+    EXPECT_FALSE(o.text.isEmpty());
+    EXPECT_FALSE(o.text.contains('\n'));
   }
+  EXPECT_TRUE(ParseGuiOptions({"qora2000", "--colour"}).text.contains("'--colour'"));
 }
 
 TEST(Calculator, FirstOneFoundInOrderOfPreference) {

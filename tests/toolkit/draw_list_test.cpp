@@ -1,7 +1,7 @@
 // Draw lists of small scenes. The canvas measures text with fixed metrics (a character is
-// half the point size wide, a line 1.5 times the point size high), so every expected
-// number below is worked by hand. Scenes with many primitives are compared with committed
-// references under data/; regenerate them after an intended change with
+// half the point size wide, a line 1.5 times the point size high, in 96 dpi pixels), so
+// every expected number below is worked by hand. Scenes with many primitives are compared with
+// committed references under data/; regenerate them after an intended change with
 // QORA_UPDATE_REFERENCES=1 and review the diff.
 #include <gtest/gtest.h>
 
@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "fixed_metrics_canvas.h"
 #include "test_support.h"
 #include "toolkit/draw.h"
 #include "toolkit/page_canvas.h"
@@ -19,14 +20,7 @@ namespace {
 
 using test::MatchesReference;
 
-class FixedMetricsCanvas : public RecordingCanvas {
- public:
-  explicit FixedMetricsCanvas(Units units = Units::Pixels)
-      : RecordingCanvas(QSizeF(400, 300), units) {}
-  QSizeF textSize(const QString& text) const override {
-    return QSizeF(0.5 * fontSize() * text.size(), 1.5 * fontSize());
-  }
-};
+using test::FixedMetricsCanvas;
 
 std::vector<std::string> Lines(const std::string& log) {
   std::vector<std::string> out;
@@ -269,14 +263,17 @@ TEST(DrawList, PrintedPageSceneInMillimetres) {
   PrnText(page, 2, 2, "x", 190, 270);
   PrnDrawPicture(page, Picture(), 0, 0, 10, 10);  // empty: nothing drawn
   EXPECT_EQ(page.log(),
-            // 12 pt: "Title" 30 × 18 centred on x = 100; white background from the defaults.
-            "text 85 10 \"Title\" size 30 18 font \"AngsanaUPC\" 12 regular 0x000000 on "
-            "0xFFFFFF\n"
+            // 12 pt: a character is 0.5 · 12 · 25.4 / 96 = 1.5875 mm wide, a line 4.7625 mm
+            // high; "Title" 7.9375 mm wide centred on x = 100; white background from the
+            // page defaults.
+            "text 96.031 10 \"Title\" size 7.938 4.763 font \"Liberation Sans\" 12 regular "
+            "0x000000 on 0xFFFFFF\n"
             "line 10 20 190 20 pen 0x000000 solid 0\n"
             "rect 10 30 60 50 pen 0x0000FF dash 0.25 brush 0xFFFFFF\n"
             "roundrect 98.5 98.5 101.5 101.5 corner 3 3 pen 0x0000FF dash 0.25 brush 0x00FFFF\n"
-            "text 182 246 \"x\" size 8 24 font \"AngsanaUPC\" thai 16 italic 0x000000 on "
-            "0x00FFFF\n");
+            // 16 pt "x" 2.1167 × 6.35 mm, right and bottom at (190, 270).
+            "text 187.883 263.65 \"x\" size 2.117 6.35 font \"AngsanaUPC\" thai 16 italic "
+            "0x000000 on 0x00FFFF\n");
 }
 
 TEST(PrinterUnits, MillimetresToDotsRoundHalvesToEven) {
