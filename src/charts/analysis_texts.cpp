@@ -22,6 +22,20 @@ QString AnalysisTexts::setting(const char* key) const {
   return state.settings.text(section_, key);
 }
 
+int AnalysisTexts::position(const char* key) const {
+  return state.settings.integer(section_, key);
+}
+
+QString AnalysisTexts::listAt(const std::array<QString, 10>& list, const char* key) const {
+  const std::string typedKey = std::string(key) + kTypedKeySuffix;
+  if (FindSettingKey(section_, typedKey)) {
+    const QString typed = state.settings.text(section_, typedKey);
+    if (!typed.isEmpty()) return typed;
+  }
+  const int pos = position(key);
+  return pos >= 0 && pos < 10 ? list[pos] : QString();
+}
+
 QString AnalysisTexts::tdbLine() const {
   return msg(2) + setting("Tdb") + unitLabel(kQTemperature);
 }
@@ -34,7 +48,8 @@ QString AnalysisTexts::kLine(const QString& k) const {
   return state.lang.QuantityName(kQConductivity) + " " + k + " " + unitLabel(kQConductivity);
 }
 
-QString AnalysisTexts::typedHaLine(const char* captionKey) const {
+QString AnalysisTexts::haLineUnder(const char* captionKey) const {
+  if (state.settings.factorBy() == 2) return state.lang.caption(captionKey) + " BY ASTM C680";
   return state.lang.caption(captionKey) + " " + setting("Hair") + " " + unitLabel(kQSurfaceCoef);
 }
 

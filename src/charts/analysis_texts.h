@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QString>
+#include <array>
 #include <vector>
 
 #include "engine/real.h"
@@ -21,6 +22,10 @@ class AnalysisTexts {
   QString msg(int i) const;
   QString unitLabel(int code) const;
   QString setting(const char* key) const;  // a text key of the section, as typed
+  int position(const char* key) const;     // a list position of the section
+  // The entry of a list at the position stored under `key`, or the value typed into a box
+  // that also takes typed values (as typed); empty when neither names one.
+  QString listAt(const std::array<QString, 10>& list, const char* key) const;
 
   QString tdbLine() const;  // ambient (room) temperature
   QString topLine() const;  // line temperature
@@ -42,8 +47,9 @@ class AnalysisTexts {
   int unit;
 
  protected:
-  // The typed surface coefficient under the caption of the family's local-conditions dialog.
-  QString typedHaLine(const char* captionKey) const;
+  // The surface coefficient under the caption of the family's local-conditions dialog: as
+  // typed, or the method's name when it is calculated (the typed value is not used then).
+  QString haLineUnder(const char* captionKey) const;
 
  private:
   const char* section_;

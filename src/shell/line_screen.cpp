@@ -11,10 +11,9 @@
 #include "analyses/hot/hot_analyses.h"
 #include "charts/analysis.h"
 #include "charts/chart_background.h"
+#include "charts/chart_drawers.h"
 #include "charts/chart_layout.h"
 #include "model/app_state.h"
-#include "shell/chill_panels.h"
-#include "shell/hot_panels.h"
 #include "shell/line_screen_chart.h"
 #include "shell/line_screen_panel.h"
 #include "shell/line_screen_readout.h"
@@ -95,12 +94,6 @@ struct LineScreen::Private {
     }
     return nullptr;
   }
-  const AnalysisDef* analysis(AnalysisId id) const {
-    for (const AnalysisDef& a : analyses) {
-      if (a.id == id) return &a;
-    }
-    return nullptr;
-  }
 
   ChartLayout layoutFor(QSize picture) const {
     // Laid out for the screen, but never wider than the view that shows it (a window
@@ -131,9 +124,9 @@ struct LineScreen::Private {
     chart->update();
   }
 
-  void draw(const AnalysisDef& def, const ChartData& data) {
+  void draw(const ChartData& data) {
     last = data;
-    paintPicture([&](Canvas& c) { pixels = def.draw(data, state, c, layout); });
+    paintPicture([&](Canvas& c) { pixels = DrawScreenChart(c, layout, state, data); });
   }
 
   // Computes analysis n and draws it when its inputs pass; a refusal leaves the previous
@@ -141,9 +134,9 @@ struct LineScreen::Private {
   bool computeAndDraw(int n) {
     const AnalysisDef* def = analysis(n);
     if (!def) return false;
-    const ComputeResult r = def->compute(state);
+    const ComputeResult r = ComputeChart(*def, state);
     if (!r.drawn) return false;
-    draw(*def, r.data);
+    draw(r.data);
     return true;
   }
 
@@ -220,9 +213,8 @@ LineScreen::LineScreen(AppState& state, LineKind kind, LocalConditionsDialog& di
   d_->menu = button(d_->names.menu);
   d_->print = button(d_->names.print);
   d_->table = button(d_->names.table);
-  const auto& descs = kind == LineKind::Chilled ? ChillPanels() : HotPanels();
-  for (std::size_t i = 0; i < descs.size(); ++i) {
-    auto* panel = new LinePanel(state, descs[i], strip);
+  for (std::size_t i = 0; i < d_->analyses.size() && i < d_->panels.size(); ++i) {
+    auto* panel = new LinePanel(state, *d_->analyses[i].panel, strip);
     panel->hide();
     row->addWidget(panel);
     d_->panels[i] = panel;
@@ -250,9 +242,9 @@ LineScreen::LineScreen(AppState& state, LineKind kind, LocalConditionsDialog& di
     if (!isVisible()) return;
     if (!d_->last) {
       if (d_->dialog.selectedAnalysis() == 0) d_->drawEmpty();
-    } else if (const AnalysisDef* def = d_->analysis(d_->last->analysis)) {
+    } else {
       const ChartData data = *d_->last;
-      d_->draw(*def, data);
+      d_->draw(data);
     }
   };
 

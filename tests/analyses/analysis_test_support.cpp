@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include "fixed_metrics_canvas.h"
 
+#include "charts/chart_drawers.h"
 #include "charts/chart_layout.h"
 #include "model/settings.h"
 #include "toolkit/recording_canvas.h"
@@ -91,11 +92,11 @@ const AnalysisDef& FindAnalysis(const std::vector<AnalysisDef>& list, const std:
 }
 
 std::string DrawList(const AnalysisDef& def, const AppState& state, int screenWidth) {
-  const ComputeResult r = def.compute(state);
+  const ComputeResult r = ComputeChart(def, state);
   if (!r.drawn) return "refused: " + r.refusal;
   const PictureSize area = ChartAreaSize(screenWidth, screenWidth * 3 / 4);
   FixedMetricsCanvas canvas(QSizeF(area.width, area.height));
-  def.draw(r.data, state, canvas, LayoutFromScreen(screenWidth, area.height));
+  DrawScreenChart(canvas, LayoutFromScreen(screenWidth, area.height), state, r.data);
   return canvas.log();
 }
 

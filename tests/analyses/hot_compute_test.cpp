@@ -142,13 +142,14 @@ TEST(HotTemperatureCharts, OneHourInFortySteps) {
 }
 
 TEST(HotTemperatureCharts, RangeContainsBothTemperaturesBelowZero) {
-  // Tdb −30, Top −10: 1.1·Top = −11 would cut the line off; the range is −30 … −10 rounded.
+  // Tdb −30, Top −10: 1.1·Top = −11 would cut the line off. The one temperature rule takes
+  // margins of the warmer temperature's magnitude: −30 − 0.5 … −10 + 1, rounded to −35 … −5.
   AppState s = HotSiState();
   s.settings.setText(kSecHot, "Tdb", "-30");
   s.settings.setText(kSecHot, "Top", "-10");
   const ComputeResult r = hot::ComputeTsurf(s);
   ASSERT_TRUE(r.drawn) << r.refusal;
-  ExpectAxis(r.data.yAxis, -30, -8, 2);
+  ExpectAxis(r.data.yAxis, -35, -5, 5);
 }
 
 // Bare pipe: q = (Top − Tdb)·h·π·D / 1000 = 60·10·π·0.0603 = 113.663 W/m.

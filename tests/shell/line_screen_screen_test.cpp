@@ -179,15 +179,10 @@ TEST_P(ScreenTest, ATinyViewGetsNoPictureUntilItGrows) {
 // The picture pixels of curve point i, drawn again from the last chart as the screen does.
 QPoint CurvePoint(const LineScreen& screen, const AppState& state, QWidget* view, int i) {
   const ChartData& d = *screen.lastChart();
-  const auto& list = screen.kind() == LineKind::Chilled ? ChilledAnalyses() : HotAnalyses();
-  const AnalysisDef* def = nullptr;
-  for (const AnalysisDef& a : list) {
-    if (a.id == d.analysis) def = &a;
-  }
   QImage scratch(view->width() - 4, view->height() - 4, QImage::Format_RGB32);
   const ChartLayout layout = LayoutFromScreen(kScreenW, scratch.height());
   ImageCanvas canvas(scratch);
-  const PixelTables px = def->draw(d, state, canvas, layout);
+  const PixelTables px = DrawScreenChart(canvas, layout, state, d);
   const AxesRect box = *AxesBox(layout, AxesModeOf(d.analysis));
   return QPoint(box.x0 + px.pointX[i], box.y1 - px.pointY[i]);
 }

@@ -65,7 +65,7 @@ TEST(Fonts, ThaiTextRendersAsInk) {
     SetPicFontDefaultCharset(pic, "AngsanaUPC", 16, kRegular, kBlack);
     const QSizeF sz = pic.textSize(kThai);
     EXPECT_GT(sz.width(), 60);
-    PicText(pic, 0, 0, kThai, 4, 4);
+    PicText(pic, HAlign::Left, VAlign::Top, kThai, 4, 4);
   }
   test::KeepRendering(img, "thai.png");
   int ink = 0;
@@ -116,7 +116,7 @@ TEST(Fonts, UnderlinedTextIsUnderlined) {
       ImageCanvas pic(img);
       ClearPicture(pic, kWhite);
       SetPicFont(pic, "Arial", 12, style, kBlack);
-      PicText(pic, 0, 0, "a   b", 4, 4);
+      PicText(pic, HAlign::Left, VAlign::Top, "a   b", 4, 4);
     }
     int rows = 0;
     for (int y = 0; y < img.height(); ++y) rows += qGray(img.pixel(18, y)) < 128;

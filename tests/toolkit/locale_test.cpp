@@ -19,8 +19,8 @@ std::string NumberTexts() {
   RecordingCanvas page(QSizeF(280, 200), RecordingCanvas::Units::Millimetres);
   SetPrnPen(page, kRed, PenStyle::Dash, 0.25);
   PrnLine(page, 10.125, 20.5, 190.75, -3.5);
-  SetPrnFont(page, "Liberation Sans", 10.5, kBlack, kRegular);
-  PrnText(page, 1, 2, "1,5 and 2.25", 100.5, 50.25);
+  SetPrnFont(page, "Liberation Sans", 10.5, kRegular, kBlack);
+  PrnText(page, HAlign::Centre, VAlign::Bottom, "1,5 and 2.25", 100.5, 50.25);
   Real lo = 0.123L, hi = 47.9L;
   const Real step = NiceScale(lo, hi);
   return page.log() + ValueToStr(0, 2, 1.5L) + " " + ValueToStr(0, 1, StrToValue("12.75")) + " " +

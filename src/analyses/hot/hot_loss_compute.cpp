@@ -5,11 +5,10 @@
 #include "analyses/hot/hot_compute.h"
 #include "analyses/hot/hot_inputs.h"
 #include "analyses/hot/hot_physics.h"
+#include "charts/axis_rules.h"
 #include "engine/economics.h"
 #include "engine/number_text.h"
 #include "engine/standard_thickness.h"
-#include "engine/surface.h"
-#include "engine/thickness.h"
 #include "engine/units.h"
 #include "model/app_state.h"
 
@@ -56,7 +55,7 @@ Real LossCurve(const InputCheck& in, const LossInputs& li, Curve curve, ChartDat
   Real largest = 0;
   for (int i = 0; i <= 40; ++i) {
     const Real x = i * step;
-    const Real q = HeatLossPerLength(in.ctx, in.ha, li.d, in.tdb, in.top, li.k, x);
+    const Real q = HeatLossPerLength(in.ctx, Pipe(in, li.d, li.k), x);
     data.curveX[i] = x;
     data.curveE[i] =
         curve == Curve::Loss ? q : LossCostPerLength(in.unit, li.price, li.hoursPerYear, q);
@@ -114,8 +113,7 @@ ComputeResult ComputeOverall(const AppState& state) {
   for (int r = 0; r < 10; ++r) {
     if (tsurf[r].isEmpty()) continue;
     const Real ts = StrToValue(tsurf[r].toStdString());
-    const Real h = SurfaceCoef(in.ctx, in.ha, li.d, ts, in.tdb);
-    data.chartResults[r][0] = HotThickness(in.ctx, in.tdb, ts, in.top, li.k, li.d * 0.5L, h);
+    data.chartResults[r][0] = HotThicknessFor(in.ctx, Pipe(in, li.d, li.k), ts).value_or(0);
   }
 
   // A pipe size without costs in the table costs 0: the total is then the energy alone.
@@ -124,7 +122,7 @@ ComputeResult ComputeOverall(const AppState& state) {
   for (int j = 0; j < 15; ++j) {
     data.stockInsulationCost[j] = AnnualCost(installed[j], years, interest);
     const Real t = ConvertUnits(kQThickness, kSI, in.unit, InsulThicknessMM[j]);
-    const Real q = HeatLossPerLength(in.ctx, in.ha, li.d, in.tdb, in.top, li.k, t);
+    const Real q = HeatLossPerLength(in.ctx, Pipe(in, li.d, li.k), t);
     data.stockEnergyCost[j] = LossCostPerLength(in.unit, li.price, li.hoursPerYear, q);
     // Each part rounded to 0.1 first, so that the table shows sums that add up.
     data.stockTotalCost[j] =

@@ -14,8 +14,7 @@
 #include <memory>
 #include <sstream>
 
-#include "analyses/chilled/chilled_analyses.h"
-#include "analyses/hot/hot_analyses.h"
+#include "analyses/analysis_registry.h"
 #include "charts/chart_drawers.h"
 #include "charts/chart_layout.h"
 #include "cli_common.h"
@@ -28,15 +27,6 @@
 namespace qora::cli {
 
 namespace {
-
-const AnalysisDef* FindAnalysis(const std::string& name) {
-  for (const auto* list : {&ChilledAnalyses(), &HotAnalyses()}) {
-    for (const AnalysisDef& def : *list) {
-      if (name == def.cliName) return &def;
-    }
-  }
-  return nullptr;
-}
 
 std::string JsonAxis(const AxisRange& a) {
   return "{\"lo\":" + FormatNumber(a.lo) + ",\"hi\":" + FormatNumber(a.hi) +
@@ -63,7 +53,7 @@ std::string ChartJson(const std::string& name, int unitSystem, const ComputeResu
   }
   if (kind != ChartKind::Grid) {
     o << ",\"curveX\":" << JsonArray(d.curveX);
-    if (kind == ChartKind::Overall || PlotsCurveE(d.analysis)) {
+    if (kind == ChartKind::Overall || d.spec.plotE) {
       o << ",\"curveE\":" << JsonArray(d.curveE);
     } else {
       o << ",\"curveY\":" << JsonArray(d.curveY);
@@ -83,14 +73,14 @@ std::string ChartJson(const std::string& name, int unitSystem, const ComputeResu
 }
 
 // Draws the chart as a screen of the given size would and saves it atomically.
-bool WritePng(const QString& path, int screenWidth, int screenHeight, const AnalysisDef& def,
-              const ChartData& data, const AppState& state) {
+bool WritePng(const QString& path, int screenWidth, int screenHeight, const ChartData& data,
+              const AppState& state) {
   const PictureSize area = ChartAreaSize(screenWidth, screenHeight);
   QImage image(area.width, area.height, QImage::Format_RGB32);
   image.fill(Qt::white);
   {
     ImageCanvas canvas(image);
-    def.draw(data, state, canvas, LayoutFromScreen(screenWidth, area.height));
+    DrawScreenChart(canvas, LayoutFromScreen(screenWidth, area.height), state, data);
   }
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) return false;
@@ -130,12 +120,12 @@ int RunChart(const std::vector<std::string>& args) {
 
   AppState state;
   if (auto err = LoadCommandState(c, state)) return UsageError(*err);
-  const ComputeResult result = def->compute(state);
+  const ComputeResult result = ComputeChart(*def, state);
   std::cout << ChartJson(analysis, state.settings.unitSystem(), result);
   if (!result.drawn) return kExitRefused;
   std::unique_ptr<QGuiApplication> app;
   if (!png.isEmpty() || !pdf.isEmpty()) app = MakeGuiApplication();
-  if (!png.isEmpty() && !WritePng(png, screenWidth, screenHeight, *def, result.data, state)) {
+  if (!png.isEmpty() && !WritePng(png, screenWidth, screenHeight, result.data, state)) {
     std::cerr << "qora2000-cli: cannot write '" << png.toStdString() << "'\n";
     return kExitWriteFailed;
   }
