@@ -37,6 +37,9 @@ class LocalConditionsDialog : public QDialog {
   void conditionsChanged();  // Tdb, Top or ha edited: refresh the visible panel
 
  private:
+  // Help box and window heights for the faces the controls have now.
+  void fitHeights();
+
   struct Private;
   Private* d_;
 };
