@@ -120,6 +120,13 @@ LocalConditionsDialog::LocalConditionsDialog(AppState& state, LineKind kind, QWi
     }
     outer->addLayout(row);
   }
+  // The screen beside the dialog hears of both through the selector's callback.
+  connect(this, &LocalConditionsDialog::analysisChosen, this, [this] {
+    if (onSelectionChanged) onSelectionChanged(true);
+  });
+  connect(this, &LocalConditionsDialog::conditionsChanged, this, [this] {
+    if (onSelectionChanged) onSelectionChanged(false);
+  });
   connect(d_->selectors, &QButtonGroup::idClicked, this, [this](int id) {
     // One group in which all may be up: pressing a button releases every other one.
     for (QAbstractButton* b : d_->selectors->buttons())

@@ -7,7 +7,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QDir>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QSignalSpy>
 #include <QTest>
 #include <memory>
@@ -16,6 +18,7 @@
 #include "analyses/hot/hot_analyses.h"
 #include "charts/chart_drawers.h"
 #include "model/app_state.h"
+#include "print/print_job.h"
 #include "shell/line_screen.h"
 #include "shell/line_screen_panel.h"
 #include "shell/local_conditions_dialog.h"
@@ -30,8 +33,8 @@ constexpr int kScreenW = 1024, kScreenH = 768;
 struct ScreenTest : ::testing::TestWithParam<LineKind> {
   test::TempHome home;
   AppState state;
-  std::unique_ptr<LocalConditionsDialog> dialog;
   std::unique_ptr<LineScreen> screen;
+  LocalConditionsDialog* dialog = nullptr;
 
   void SetUp() override { make(GetParam()); }
 
@@ -40,8 +43,8 @@ struct ScreenTest : ::testing::TestWithParam<LineKind> {
       home.copyShipped(f);
     }
     LoadProgramState(state, home.path());
-    dialog = std::make_unique<LocalConditionsDialog>(state, kind);
-    screen = std::make_unique<LineScreen>(state, kind, *dialog);
+    screen.reset(MakeLineScreen(state, kind, nullptr, nullptr));
+    dialog = &LocalDialogOf(*screen);
     screen->resize(kScreenW, kScreenH - 52);  // the main window's bottom bar takes the rest
     screen->show();
     screen->open(kScreenW);
@@ -155,10 +158,14 @@ TEST_P(ScreenTest, AHiddenScreenDrawsNothing) {
 TEST_P(ScreenTest, ButtonsAskForPrintAndTableAndShowTheDialogAgain) {
   QSignalSpy print(screen.get(), &LineScreen::printRequested);
   QSignalSpy table(screen.get(), &LineScreen::tableRequested);
+  QTemporaryDir jobs;  // the print job writes a PDF there instead of asking for a printer
+  SetPrintToDirectory(jobs.path());
   find<QPushButton>(prefix() + "PrintBitBtn")->click();
+  SetPrintToDirectory(QString());
   find<QPushButton>(prefix() + "TableBitBtn")->click();
   EXPECT_EQ(print.count(), 1);
   EXPECT_EQ(table.count(), 1);
+  EXPECT_EQ(QDir(jobs.path()).entryList({"QORA2000-GRAPH*.pdf"}, QDir::Files).size(), 1);
   dialog->hide();
   find<QPushButton>(prefix() + "MenuBitBtn")->click();
   EXPECT_TRUE(dialog->isVisible());
