@@ -18,18 +18,18 @@ QString AnalysisTexts::unitLabel(int code) const {
   return state.lang.UnitLabel(unit, code);
 }
 
-QString AnalysisTexts::setting(const char* key) const {
+QString AnalysisTexts::setting(KeyName key) const {
   return state.settings.text(section_, key);
 }
 
-int AnalysisTexts::position(const char* key) const {
+int AnalysisTexts::position(KeyName key) const {
   return state.settings.integer(section_, key);
 }
 
-QString AnalysisTexts::listAt(const std::array<QString, 10>& list, const char* key) const {
-  const std::string typedKey = std::string(key) + kTypedKeySuffix;
+QString AnalysisTexts::listAt(const std::array<QString, 10>& list, KeyName key) const {
+  const std::string typedKey = std::string(key.view()) + kTypedKeySuffix;
   if (FindSettingKey(section_, typedKey)) {
-    const QString typed = state.settings.text(section_, typedKey);
+    const QString typed = state.settings.text(section_, KeyName::runtime(typedKey));
     if (!typed.isEmpty()) return typed;
   }
   const int pos = position(key);
@@ -68,7 +68,7 @@ QString AnalysisTexts::pipeLine(int row) const {
   return msg(4) + sizeName(row) + "(" + unitLabel(kQThickness) + ")";
 }
 
-QString AnalysisTexts::thicknessLine(const char* key) const {
+QString AnalysisTexts::thicknessLine(KeyName key) const {
   return msg(6) + setting(key) + unitLabel(kQThickness);
 }
 

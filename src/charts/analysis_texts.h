@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/real.h"
+#include "model/settings_keys.h"
 
 namespace qora {
 
@@ -21,11 +22,11 @@ class AnalysisTexts {
 
   QString msg(int i) const;
   QString unitLabel(int code) const;
-  QString setting(const char* key) const;  // a text key of the section, as typed
-  int position(const char* key) const;     // a list position of the section
+  QString setting(KeyName key) const;  // a text key of the section, as typed
+  int position(KeyName key) const;     // a list position of the section
   // The entry of a list at the position stored under `key`, or the value typed into a box
   // that also takes typed values (as typed); empty when neither names one.
-  QString listAt(const std::array<QString, 10>& list, const char* key) const;
+  QString listAt(const std::array<QString, 10>& list, KeyName key) const;
 
   QString tdbLine() const;  // ambient (room) temperature
   QString topLine() const;  // line temperature
@@ -34,7 +35,7 @@ class AnalysisTexts {
   QString sizeName(int row) const;
   std::vector<QString> sizeNames() const;
   QString pipeLine(int row) const;
-  QString thicknessLine(const char* key) const;
+  QString thicknessLine(KeyName key) const;
   QString priceLine() const;
   QString hoursLine() const;
   QString sizeFooter() const;                            // pipe-size axis caption

@@ -1,5 +1,6 @@
 #include "model/language.h"
 
+#include <QFileInfo>
 #include <QStringDecoder>
 
 #include "engine/units.h"
@@ -129,6 +130,14 @@ QString LanguageFolder(int langIndex) {
 QString LanguageFilePath(const QString& appDir, int langIndex, const QString& base) {
   const QString l = LanguageFolder(langIndex);
   return appDir + QLatin1Char('/') + l + QLatin1Char('/') + l + QLatin1Char('-') + base;
+}
+
+QString LanguageFileOrEnglish(const QString& appDir, int langIndex, const QString& base,
+                              int* decodeAs) {
+  const QString own = LanguageFilePath(appDir, langIndex, base);
+  const bool present = QFileInfo(own).isFile();
+  if (decodeAs) *decodeAs = present ? langIndex : 1;
+  return present ? own : LanguageFilePath(appDir, 1, base);
 }
 
 QString DecodeLanguageBytes(const QByteArray& bytes, int langIndex) {

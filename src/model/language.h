@@ -78,6 +78,11 @@ QString BuiltinHint(const QString& role);
 QString LanguageFolder(int langIndex);
 // appDir/L/L-base, L the folder of langIndex (out-of-range index -> "EN").
 QString LanguageFilePath(const QString& appDir, int langIndex, const QString& base);
+// The file an edition's pages are read from: its own, or the English one when its folder
+// lacks the file (as the message file falls back). The language index to decode it with
+// is stored in `decodeAs`.
+QString LanguageFileOrEnglish(const QString& appDir, int langIndex, const QString& base,
+                              int* decodeAs);
 
 // The decoded lines of a language file, without line ends; `opened` tells whether the
 // file could be read.

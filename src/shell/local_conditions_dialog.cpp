@@ -182,7 +182,7 @@ LocalConditionsDialog::LocalConditionsDialog(AppState& state, LineKind kind, QWi
   outer->addLayout(bottom);
   connect(close, &QPushButton::clicked, this, &QWidget::hide);
 
-  auto bind = [this](QLineEdit* edit, const char* key) {
+  auto bind = [this](QLineEdit* edit, KeyName key) {
     connect(edit, &QLineEdit::textEdited, this, [this, key](const QString& text) {
       d_->state.settings.setText(d_->section, key, text);
       emit conditionsChanged();

@@ -158,9 +158,10 @@ void MainMenu::hoverAt(int y) {
 }
 
 void MainMenu::drawSection(QPainter& p, const char* key, int x, int top, int step) {
-  const QString path = LanguageFilePath(state_.appDir, state_.settings.langIndex(), "mnu.qdt");
-  const QStringList lines =
-      ReadSection(path, QString::fromLatin1(key), state_.settings.langIndex());
+  int decodeAs = 1;
+  const QString path =
+      LanguageFileOrEnglish(state_.appDir, state_.settings.langIndex(), "mnu.qdt", &decodeAs);
+  const QStringList lines = ReadSection(path, QString::fromLatin1(key), decodeAs);
   p.setFont(FaceOrDefault(state_.lang.Font(10), geo_.menuFontSize));
   p.setPen(Qt::black);
   const QFontMetrics fm(p.font());

@@ -77,9 +77,9 @@ void Set(AppState& state, const std::string& name, const std::string& value) {
   const SettingKey* key = FindSettingKey(name.substr(0, dot), name.substr(dot + 1));
   ASSERT_NE(key, nullptr) << name;
   if (key->kind == KeyKind::Int) {
-    state.settings.setInteger(key->section, key->key, std::stoi(value));
+    state.settings.setInteger(key->section, KeyName::runtime(key->key), std::stoi(value));
   } else {
-    state.settings.setText(key->section, key->key, QString::fromStdString(value));
+    state.settings.setText(key->section, KeyName::runtime(key->key), QString::fromStdString(value));
   }
 }
 

@@ -38,7 +38,7 @@ TEST(ChilledKConst, SiExampleGivesTheCondensationThickness) {
                       {"k_Const_RHFrom", 6},
                       {"k_Const_RHTo", 6},
                       {"k_Const_k", 1}}) {
-    s.settings.setInteger(kSecChilled, k, v);
+    s.settings.setInteger(kSecChilled, KeyName::runtime(k), v);
   }
   const ComputeResult r = Compute("chilled.kconst", s);
   ASSERT_TRUE(r.drawn) << r.refusal;
@@ -64,7 +64,7 @@ TEST(ChilledKConst, AUnitSwitchKeepsListPositionsAndThePhysicalAnswer) {
                       {"k_Const_RHFrom", 6},
                       {"k_Const_RHTo", 6},
                       {"k_Const_k", 1}}) {
-    s.settings.setInteger(kSecChilled, k, v);
+    s.settings.setInteger(kSecChilled, KeyName::runtime(k), v);
   }
   const ComputeResult r = Compute("chilled.kconst", s);
   ASSERT_TRUE(r.drawn) << r.refusal;
@@ -263,6 +263,23 @@ TEST(ChilledKConst, ASingleSizeIsPlacedInTheMiddleOfTheAxis) {
   RecordingCanvas canvas(QSizeF(800, 470));
   const PixelTables px = DrawScreenChart(canvas, LayoutFromScreen(800), s, r.data);
   EXPECT_EQ(px.columnX[4], 200);  // the mode-1 box is 400 wide at 800 pixels
+}
+
+TEST(ChilledHeadings, LineAndTimeChartsNameTheirLengthAndHours) {
+  AppState s = SiState();
+  s.settings.setText(kSecChilled, "Tlen_Length", "350");
+  s.settings.setInteger(kSecChilled, "TtimeHr", 30);
+  const auto lines = [](const ComputeResult& r) {
+    QStringList texts;
+    for (const HeadingLine& l : r.data.spec.lines) texts << l.text;
+    return texts.join('|');
+  };
+  const ComputeResult line = Compute("chilled.tline", s);
+  ASSERT_TRUE(line.drawn) << line.refusal;
+  EXPECT_TRUE(lines(line).contains("M14 350")) << lines(line).toStdString();
+  const ComputeResult time = Compute("chilled.ttime", s);
+  ASSERT_TRUE(time.drawn) << time.refusal;
+  EXPECT_TRUE(lines(time).contains("M18 30")) << lines(time).toStdString();
 }
 
 }  // namespace

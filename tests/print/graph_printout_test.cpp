@@ -6,8 +6,8 @@
 
 #include <cmath>
 
-#include "fixed_metrics_canvas.h"
 #include "analyses/analysis_registry.h"
+#include "fixed_metrics_canvas.h"
 #include "print/graph_printout.h"
 #include "print_test_support.h"
 #include "toolkit/recording_canvas.h"
@@ -316,6 +316,19 @@ TEST_F(GraphPrintout, NoChartOrTheOtherScreensChartPrintsTheFrameOnly) {
   PrintHotGraph(hotButton, &hot, state);
   EXPECT_NE(hotButton.log(), framed.log());
   EXPECT_TRUE(OfKind(ParseLog(framed.log()), "text").empty());
+}
+
+TEST_F(GraphPrintout, TypedConstantsOfTheHotBoxesArePrintedAsTyped) {
+  // A value typed into a box that also offers a list names no list position (-1); the
+  // heading prints the value itself.
+  state.settings.setInteger(kSecHot, "k_Const_k", -1);
+  state.settings.setText(kSecHot, "k_Const_kTyped", "0.0415");
+  state.settings.setInteger(kSecHot, "T_Const_Tsuf", -1);
+  state.settings.setText(kSecHot, "T_Const_TsufTyped", "47");
+  ChartData k = test::SampleChart(AnalysisId::HotKConst, state);
+  EXPECT_NE(FindText(print(&k), "k,Thermal Conductivity 0.0415 W/m.°C"), nullptr) << log;
+  ChartData t = test::SampleChart(AnalysisId::HotTConst, state);
+  EXPECT_NE(FindText(print(&t), "Surface limit 47°C"), nullptr) << log;
 }
 
 }  // namespace

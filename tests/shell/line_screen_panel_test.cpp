@@ -96,7 +96,7 @@ TEST_F(PanelTest, UnitSwitchKeepsListPositionsAndRelabels) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.control);
     state.settings.setUnitSystem(1);
-    state.settings.setInteger(c.desc->section, c.key, c.position);
+    state.settings.setInteger(c.desc->section, KeyName::runtime(c.key), c.position);
     auto p = panel(*c.desc);
     auto* combo = find<QComboBox>(*p, c.control);
     EXPECT_EQ(combo->currentText(), c.textUnit1);
@@ -104,7 +104,7 @@ TEST_F(PanelTest, UnitSwitchKeepsListPositionsAndRelabels) {
     p->setUp();
     EXPECT_EQ(combo->currentIndex(), c.position);
     EXPECT_EQ(combo->currentText(), c.textUnit2);
-    EXPECT_EQ(state.settings.integer(c.desc->section, c.key), c.position);
+    EXPECT_EQ(state.settings.integer(c.desc->section, KeyName::runtime(c.key)), c.position);
   }
 }
 
@@ -152,7 +152,9 @@ TEST_F(PanelTest, SetUpNeverAsksForARedrawAndKeepsTheReadinessFlag) {
       EXPECT_EQ(spy.count(), 0);
       EXPECT_TRUE(p->ready());
       for (const FieldDesc& f : d.fields) {
-        EXPECT_EQ(state.settings.text(d.section, f.key), before.text(d.section, f.key)) << f.key;
+        EXPECT_EQ(state.settings.text(d.section, KeyName::runtime(f.key)),
+                  before.text(d.section, KeyName::runtime(f.key)))
+            << f.key;
       }
     }
   }

@@ -193,5 +193,28 @@ TEST_F(WindowTest, FilesThatCannotBeWrittenAreLeftSilently) {
   EXPECT_TRUE(QFile::exists(home.path() + "/QORA2000.ini"));  // the settings were saved
 }
 
+TEST_F(WindowTest, InsulationSizePagesShowTheirFourHeadings) {
+  open("");
+  InsulSizeDialog& d = window->insulSizeDialog();
+  d.show();
+  const struct {
+    const char* name;
+    int page;
+  } headings[] = {{"InsuSzHd01StaticText", 1},
+                  {"InsuSzHd02StaticText", 2},
+                  {"InsuSzHd03StaticText", 2},
+                  {"InsuSzHd04StaticText", 2}};
+  auto* pages = d.findChild<QTabWidget*>("InsuSzPageControl");
+  for (const auto& h : headings) {
+    pages->setCurrentIndex(h.page);
+    auto* label = d.findChild<QLabel*>(h.name);
+    ASSERT_NE(label, nullptr) << h.name;
+    EXPECT_TRUE(label->isVisible()) << h.name;
+    EXPECT_EQ(label->text(), state.lang.caption(QString("InsuSzDlg.") + h.name)) << h.name;
+    EXPECT_FALSE(label->text().isEmpty()) << h.name;
+  }
+  d.reject();
+}
+
 }  // namespace
 }  // namespace qora::test

@@ -46,20 +46,20 @@ QString HeadingTexts::haLine() const {
   return haLineUnder("ChillLocalDlg.haLabel");
 }
 
-QString HeadingTexts::kAt(const char* key) const {
+QString HeadingTexts::kAt(KeyName key) const {
   return listAt(state.params.kChilled[unit - 1], key);
 }
 
-QString HeadingTexts::rhAt(const char* key) const {
+QString HeadingTexts::rhAt(KeyName key) const {
   return listAt(state.params.rh, key);
 }
 
-QString HeadingTexts::pipeAt(const char* key) const {
+QString HeadingTexts::pipeAt(KeyName key) const {
   return pipeLine(position(key) + 1);
 }
 
-ChartSpec HeadingTexts::pipeSpec(int titleMsg, const QString& footer, const char* sizeKey,
-                                 const char* kKey) const {
+ChartSpec HeadingTexts::pipeSpec(int titleMsg, const QString& footer, KeyName sizeKey,
+                                 KeyName kKey) const {
   ChartSpec spec;
   spec.title = msg(titleMsg);
   spec.footer = footer;

@@ -46,13 +46,12 @@ struct HeadingTexts : AnalysisTexts {
   HeadingTexts(const AppState& state, int unit);
   QString rhLine(const QString& rh) const;
   QString haLine() const;
-  QString kAt(const char* key) const;   // k list entry at the stored position
-  QString rhAt(const char* key) const;  // RH list entry at the stored position
-  QString pipeAt(const char* key) const;
+  QString kAt(KeyName key) const;   // k list entry at the stored position
+  QString rhAt(KeyName key) const;  // RH list entry at the stored position
+  QString pipeAt(KeyName key) const;
   // Title and footer of a chart of one pipe over thickness, length or time, and its
   // pipe, room, line, k and ha lines.
-  ChartSpec pipeSpec(int titleMsg, const QString& footer, const char* sizeKey,
-                     const char* kKey) const;
+  ChartSpec pipeSpec(int titleMsg, const QString& footer, KeyName sizeKey, KeyName kKey) const;
 };
 
 }  // namespace chilled

@@ -29,7 +29,7 @@ struct EnergyInputs {
 
 // The checks of the energy and cost handlers (size, k, largest thickness) on the keys of
 // one panel; the cost charts also need a defined energy price.
-EnergyInputs CheckEnergy(Inputs& in, const char* sizeKey, const char* kKey, const char* thKey,
+EnergyInputs CheckEnergy(Inputs& in, KeyName sizeKey, KeyName kKey, KeyName thKey,
                          bool needsPrice) {
   EnergyInputs e;
   in.requireConditions();
@@ -142,9 +142,9 @@ ComputeResult ComputeOverall(const AppState& state) {
 
 ChartSpec EnergySpec(const HeadingTexts& t, int title, const char* prefix, const QString& yUnit) {
   const std::string p(prefix);
-  ChartSpec spec =
-      t.pipeSpec(title, t.axisFooter(6, kQThickness), (p + "_PpSz").c_str(), (p + "_k").c_str());
-  spec.lines.push_back({3, 0, t.thicknessLine((p + "_Thc").c_str())});
+  ChartSpec spec = t.pipeSpec(title, t.axisFooter(6, kQThickness), KeyName::runtime(p + "_PpSz"),
+                              KeyName::runtime(p + "_k"));
+  spec.lines.push_back({3, 0, t.thicknessLine(KeyName::runtime(p + "_Thc"))});
   spec.plotE = true;
   spec.xDecimals = t.unit == kInchPound ? 1 : 0;
   spec.xUnit = t.unitLabel(kQThickness);

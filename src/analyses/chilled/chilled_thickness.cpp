@@ -31,9 +31,9 @@ struct Ranges {
   int sizeFrom = 0, sizeTo = 0, curveFrom = 0, curveTo = 0;
 };
 
-Ranges CheckRanges(Inputs& in, const char* sizeFrom, const char* sizeTo,
-                   const std::array<QString, 10>& curves, const char* curveFrom,
-                   const char* curveTo, const char* curveWhat) {
+Ranges CheckRanges(Inputs& in, KeyName sizeFrom, KeyName sizeTo,
+                   const std::array<QString, 10>& curves, KeyName curveFrom, KeyName curveTo,
+                   const char* curveWhat) {
   Ranges r;
   r.sizeFrom = in.pipeRow(sizeFrom, "sizes-not-selected");
   r.sizeTo = in.pipeRow(sizeTo, "sizes-not-selected");

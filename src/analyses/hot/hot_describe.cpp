@@ -43,11 +43,11 @@ ChartSpec PipeSpec(const HotTexts& t, int title, const QString& footer, const ch
   ChartSpec spec;
   spec.title = t.msg(title);
   spec.footer = footer;
-  spec.lines = {{1, 0, t.pipeLine((p + "_PpSz").c_str())},
+  spec.lines = {{1, 0, t.pipeLine(KeyName::runtime(p + "_PpSz"))},
                 {2, 0, t.tdbLine()},
-                {1, 1, t.thicknessLine((p + "_Thc").c_str())},
+                {1, 1, t.thicknessLine(KeyName::runtime(p + "_Thc"))},
                 {2, 1, t.topLine()},
-                {3, 1, t.kLine(t.listAt(t.kList(), (p + "_k").c_str()))},
+                {3, 1, t.kLine(t.listAt(t.kList(), KeyName::runtime(p + "_k")))},
                 {4, 1, t.haLine()}};
   return spec;
 }

@@ -19,7 +19,7 @@ QString HotTexts::haLine() const {
   return haLineUnder("HotLocalDlg.haLabel");
 }
 
-QString HotTexts::pipeLine(const char* sizeKey) const {
+QString HotTexts::pipeLine(KeyName sizeKey) const {
   // Position i names row i + 1; a position outside the table names no size.
   const int pos = position(sizeKey);
   return AnalysisTexts::pipeLine(pos >= 0 && pos < 40 ? pos + 1 : 0);

@@ -23,7 +23,7 @@ struct HotTexts : AnalysisTexts {
 
   QString haLine() const;
   // Pipe-size name at the combo position stored under `sizeKey`.
-  QString pipeLine(const char* sizeKey) const;
+  QString pipeLine(KeyName sizeKey) const;
   QString flowLine() const;
 };
 

@@ -30,11 +30,11 @@ LossInputs ReadLossInputs(InputCheck& in, const std::string& prefix) {
   LossInputs li;
   in.requireConditions();
   in.requireRoomBelowLine();
-  li.row = in.pipeRow((prefix + "_PpSz").c_str(), "size-not-selected");
-  const int kRow = in.listRow(in.kList(), (prefix + "_k").c_str(), "k-not-selected");
+  li.row = in.pipeRow(KeyName::runtime(prefix + "_PpSz"), "size-not-selected");
+  const int kRow = in.listRow(in.kList(), KeyName::runtime(prefix + "_k"), "k-not-selected");
   li.k = kRow ? StrToValue(in.kList()[kRow - 1].toStdString()) : 0;
   in.require(li.k > 0, "k-not-positive");
-  li.tmax = in.number((prefix + "_Thc").c_str());
+  li.tmax = in.number(KeyName::runtime(prefix + "_Thc"));
   in.require(li.tmax > 0, "thickness-not-positive");
   li.d = li.row ? in.outsideDiameter(li.row) : 0;
   return li;

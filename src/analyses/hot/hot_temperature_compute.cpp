@@ -17,7 +17,7 @@ namespace {
 // The track bar of the time panel runs from 1 to 48 hours.
 constexpr int kMaxHours = 48;
 
-Real ListValue(InputCheck& in, const std::array<QString, 10>& list, const char* key,
+Real ListValue(InputCheck& in, const std::array<QString, 10>& list, KeyName key,
                const char* missing, const char* notPositive) {
   const int row = in.listRow(list, key, missing);
   const Real v = row ? StrToValue(list[row - 1].toStdString()) : 0;
@@ -25,7 +25,7 @@ Real ListValue(InputCheck& in, const std::array<QString, 10>& list, const char* 
   return v;
 }
 
-Real PositiveNumber(InputCheck& in, const char* key, const char* why) {
+Real PositiveNumber(InputCheck& in, KeyName key, const char* why) {
   const Real v = in.number(key);
   in.require(v > 0, why);
   return v;

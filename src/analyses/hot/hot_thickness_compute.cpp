@@ -23,16 +23,18 @@ ComputeResult ComputeThicknessChart(const AppState& state, Rows rows) {
   const bool byTsurf = rows == Rows::SurfaceTemperatures;
   InputCheck in(state);
   in.requireConditions();
-  const int sizeFrom =
-      in.pipeRow(byTsurf ? "k_Const_PpSzFrom" : "T_Const_PpSzFrom", "size-not-selected");
-  const int sizeTo = in.pipeRow(byTsurf ? "k_Const_PpSzTo" : "T_Const_PpSzTo", "size-not-selected");
+  const int sizeFrom = in.pipeRow(
+      byTsurf ? KeyName("k_Const_PpSzFrom") : KeyName("T_Const_PpSzFrom"), "size-not-selected");
+  const int sizeTo = in.pipeRow(byTsurf ? KeyName("k_Const_PpSzTo") : KeyName("T_Const_PpSzTo"),
+                                "size-not-selected");
   in.range(sizeFrom, sizeTo, "size-order");
 
   const auto& rowList = byTsurf ? in.tsurfList() : in.kList();
   const char* rowMissing = byTsurf ? "tsurf-not-selected" : "k-not-selected";
-  const int rowFrom =
-      in.listRow(rowList, byTsurf ? "k_Const_TsufFrom" : "T_Const_kFrom", rowMissing);
-  const int rowTo = in.listRow(rowList, byTsurf ? "k_Const_TsufTo" : "T_Const_kTo", rowMissing);
+  const int rowFrom = in.listRow(
+      rowList, byTsurf ? KeyName("k_Const_TsufFrom") : KeyName("T_Const_kFrom"), rowMissing);
+  const int rowTo =
+      in.listRow(rowList, byTsurf ? KeyName("k_Const_TsufTo") : KeyName("T_Const_kTo"), rowMissing);
   in.range(rowFrom, rowTo, byTsurf ? "tsurf-order" : "k-order");
 
   Real constant = 0;

@@ -31,9 +31,9 @@ std::string ApplySet(AppState& state, const std::string& name, const std::string
     bool ok = false;
     const int v = QString::fromStdString(value).trimmed().toInt(&ok);
     if (!ok) return "setting '" + name + "' expects an integer, got '" + value + "'";
-    state.settings.setInteger(def->section, def->key, v);
+    state.settings.setInteger(def->section, KeyName::runtime(def->key), v);
   } else {
-    state.settings.setText(def->section, def->key, QString::fromStdString(value));
+    state.settings.setText(def->section, KeyName::runtime(def->key), QString::fromStdString(value));
   }
   return {};
 }
