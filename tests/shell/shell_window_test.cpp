@@ -216,5 +216,17 @@ TEST_F(WindowTest, InsulationSizePagesShowTheirFourHeadings) {
   d.reject();
 }
 
+TEST_F(WindowTest, EachLineScreenReopensTheAnalysisTheUserLeft) {
+  open("[CHILLED-WATER]\nAnalysis=3\n");  // an older file has no such key: nothing chosen
+  start();
+  EXPECT_EQ(window->chillDialog().selectedAnalysis(), 3);
+  EXPECT_EQ(window->hotDialog().selectedAnalysis(), 0);
+  window->hotDialog().setSelectedAnalysis(5);
+  emit window->hotDialog().analysisChosen();
+  window->openItem(9);
+  EXPECT_EQ(iniValue("CHILLED-WATER/Analysis"), "3");
+  EXPECT_EQ(iniValue("HOT-WATER/Analysis"), "5");
+}
+
 }  // namespace
 }  // namespace qora::test
