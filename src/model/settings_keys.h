@@ -155,6 +155,14 @@ inline constexpr SettingKey kSettingKeys[] = {
     {kSecStorage, "k", keys_detail::I, "0"},
     {kSecStorage, "Time-hr", keys_detail::T, "12.0"},
     {kSecStorage, "Percent", keys_detail::T, "80"},
+    // The tank itself (0 box, 1 cylinder, 2 sphere) and its dimensions in the length unit.
+    {kSecStorage, "Shape", keys_detail::I, "0"},
+    {kSecStorage, "BoxWidth", keys_detail::T, "2.0"},
+    {kSecStorage, "BoxHeight", keys_detail::T, "2.0"},
+    {kSecStorage, "BoxLength", keys_detail::T, "3.0"},
+    {kSecStorage, "CylDiameter", keys_detail::T, "2.0"},
+    {kSecStorage, "CylLength", keys_detail::T, "3.0"},
+    {kSecStorage, "SphDiameter", keys_detail::T, "2.5"},
 
     {kSecOperating, "Tdb", keys_detail::T, "25.0"},
     {kSecOperating, "Top", keys_detail::T, "10.0"},
