@@ -37,18 +37,13 @@ QString PictureName(FormId id, int shape) {
   return QString::fromLatin1(tanks[shape]);
 }
 
-// The k box of the tank is red while it offers the hot-water list.
+// The k box of the tank is red while it offers the hot-water list, in the window's colours
+// while it offers the chilled-water list.
 void ColourForService(QComboBox& box, bool hot) {
-  QPalette pal = box.parentWidget()->palette();
-  if (hot) {
-    for (QPalette::ColorRole role : {QPalette::Button, QPalette::Base}) {
-      pal.setColor(role, QColor(0xff, 0x00, 0x00));
-    }
-    pal.setColor(QPalette::ButtonText, Qt::white);
-    pal.setColor(QPalette::Text, Qt::white);
-  }
-  box.setPalette(pal);
-  box.setProperty("hotList", hot);
+  box.setStyleSheet(hot ? QStringLiteral("QComboBox { background: #ff0000; color: white; "
+                                         "border: 1px solid #8a0000; border-radius: 2px; "
+                                         "padding: 1px 4px; }")
+                        : QString());
 }
 
 // Five help lines as tall as the faces that draw them, so none is cut and nothing scrolls.
