@@ -48,7 +48,7 @@ class Checks {
 // wall colder than the air (no thickness keeps such a surface dry).
 FormResult ComputeFlatWall(const AppState& state, FormId id, const char* section) {
   const Settings& s = state.settings;
-  const CalcContext ctx = s.calcContext();
+  const CalcContext ctx = FormContext(s);
   const int u = ctx.unitSystem;
   FormResult r;
   r.form = id;

@@ -52,6 +52,14 @@ QString ListEntry(const std::array<QString, 10>& list, int position) {
   return {};
 }
 
+CalcContext FormContext(const Settings& settings) {
+  if (settings.factorBy() == 2) return settings.calcContext();
+  CalcContext ctx;
+  ctx.unitSystem = settings.unitSystem();
+  ctx.factorBy = 1;
+  return ctx;
+}
+
 int TankShape(const Settings& settings) {
   const int shape = settings.integer(kSecStorage, "Shape");
   return shape == 1 || shape == 2 ? shape : 0;

@@ -5,6 +5,7 @@
 #include <QString>
 #include <array>
 
+#include "engine/calc_context.h"
 #include "engine/real.h"
 
 namespace qora {
@@ -26,5 +27,10 @@ QString ListEntry(const std::array<QString, 10>& list, int position);
 
 // [STORAGE] Shape: 1 cylinder, 2 sphere, any other value the box (0).
 int TankShape(const Settings& settings);
+
+// The engine's context for a form: the unit system and the surface-coefficient method, and
+// the shape, wind and emissivity texts only when the coefficient is calculated (a typed
+// one reads nothing else), so a form's compute stays a few microseconds.
+CalcContext FormContext(const Settings& settings);
 
 }  // namespace qora

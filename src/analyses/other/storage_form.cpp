@@ -63,7 +63,7 @@ Tank TankOf(const Settings& s, int shape) {
 // non-positive k and a thickness that is not finite are refused too.
 FormResult ComputeStorageForm(const AppState& state) {
   const Settings& s = state.settings;
-  const CalcContext ctx = s.calcContext();
+  const CalcContext ctx = FormContext(s);
   const int u = ctx.unitSystem;
   FormResult r;
   r.form = FormId::Storage;
@@ -80,24 +80,27 @@ FormResult ComputeStorageForm(const AppState& state) {
   if (std::isfinite(tank.area)) r.area = tank.area;
 
   const auto text = [&](KeyName key) { return s.text(kSecStorage, key).trimmed(); };
-  const auto number = [&](KeyName key) { return StrToValue(text(key).toStdString()); };
-  if (text("Tdb").isEmpty()) return refuse("tdb-empty");
-  if (text("Tst").isEmpty()) return refuse("tst-empty");
-  if (text("Tend").isEmpty()) return refuse("tend-empty");
-  if (text("Time-hr").isEmpty()) return refuse("hours-empty");
-  if (text("Percent").isEmpty()) return refuse("percent-empty");
-  if (ctx.factorBy == 1 && text("Hair").isEmpty()) return refuse("ha-empty");
-  const Real tdb = number("Tdb"), tst = number("Tst"), tend = number("Tend");
+  const auto number = [](const QString& t) { return StrToValue(t.toStdString()); };
+  const QString tdbText = text("Tdb"), tstText = text("Tst"), tendText = text("Tend");
+  const QString hoursText = text("Time-hr"), percentText = text("Percent");
+  const QString haText = text("Hair");
+  if (tdbText.isEmpty()) return refuse("tdb-empty");
+  if (tstText.isEmpty()) return refuse("tst-empty");
+  if (tendText.isEmpty()) return refuse("tend-empty");
+  if (hoursText.isEmpty()) return refuse("hours-empty");
+  if (percentText.isEmpty()) return refuse("percent-empty");
+  if (ctx.factorBy == 1 && haText.isEmpty()) return refuse("ha-empty");
+  const Real tdb = number(tdbText), tst = number(tstText), tend = number(tendText);
   const bool chilled = s.storageChilled();
   if (chilled && !(tst < tend && tend < tdb)) return refuse("temperatures-out-of-order");
   if (!chilled && !(tdb < tend && tend < tst)) return refuse("temperatures-out-of-order");
 
-  const Real percent = number("Percent");
+  const Real percent = number(percentText);
   if (!(percent > 0)) return refuse("no-water");
   if (percent > 100) return refuse("percent-above-100");
   r.volume = tank.volume * percent / 100;
   if (!std::isfinite(r.volume)) r.volume = kNoValue;
-  const Real hours = number("Time-hr");
+  const Real hours = number(hoursText);
   if (!(hours > 0)) return refuse("hours-not-positive");
 
   const auto& kList = chilled ? state.params.kChilled[u - 1] : state.params.kHot[u - 1];
@@ -107,7 +110,7 @@ FormResult ComputeStorageForm(const AppState& state) {
   if (!(k > 0) || !std::isfinite(k)) return refuse("k-not-positive");
 
   // The surface is taken at the storage temperature for the calculated coefficient.
-  const Real h = SurfaceCoef(ctx, number("Hair"), kFlatWallDiameter, tst, tdb);
+  const Real h = SurfaceCoef(ctx, number(haText), kFlatWallDiameter, tst, tdb);
   if (!(h > 0) || !std::isfinite(h)) return refuse("ha-not-positive");
   r.surfaceCoef = h;
 
