@@ -65,7 +65,6 @@ FormScreen::FormScreen(AppState& state, const FormDef& def, QWidget* parent)
     : Screen(parent), d_(new Private(state, def)) {
   d_->build(*this);
   d_->scaleFor(d_->screenWidth);
-  Settings& s = state.settings;
   for (const FormFieldRow& r : d_->rows) {
     const KeyName key = KeyName::runtime(r.field->key);
     if (auto* edit = qobject_cast<QLineEdit*>(r.control)) {
@@ -84,16 +83,16 @@ FormScreen::FormScreen(AppState& state, const FormDef& def, QWidget* parent)
     }
   }
   if (d_->shape) {
-    connect(d_->shape, &QComboBox::currentIndexChanged, this, [this, &s](int index) {
+    connect(d_->shape, &QComboBox::currentIndexChanged, this, [this](int index) {
       if (d_->filling || index < 0) return;
-      s.setInteger(kSecStorage, "Shape", index);
+      d_->state.settings.setInteger(kSecStorage, "Shape", index);
       setUp();
       recompute();
     });
     for (QRadioButton* radio : {d_->chill, d_->hot}) {
-      connect(radio, &QRadioButton::toggled, this, [this, &s, radio](bool on) {
+      connect(radio, &QRadioButton::toggled, this, [this, radio](bool on) {
         if (d_->filling || !on) return;
-        s.setStorageChilled(radio == d_->chill);
+        d_->state.settings.setStorageChilled(radio == d_->chill);
         setUp();  // the k list of the service
         recompute();
       });

@@ -40,7 +40,7 @@ W* Named(W* w, const char* name, double scale = 1.0) {
 QString StyleSheet() {
   return QStringLiteral(R"(
 qora--FormScreen { background: #eef2f6; }
-QLabel#FormTitle { background: #000080; color: white; font-weight: bold; }
+QLabel[role="title"] { background: #000080; color: white; font-weight: bold; }
 QFrame#FormCard { background: white; border: 1px solid #b8c6d6; border-radius: 6px; }
 QFrame#FormCard QLabel { background: transparent; }
 QFrame#FormInputs, QFrame#StorDimFrame { background: #f4f7fa; border: 1px solid #d3dce6;
@@ -64,13 +64,6 @@ QPushButton#OprtPrintBitBtn:hover { background: #1f4b80; }
 
 }  // namespace
 
-FormFieldRow* FormScreen::Private::row(FormFieldKind kind) {
-  for (FormFieldRow& r : rows) {
-    if (r.field->kind == kind) return &r;
-  }
-  return nullptr;
-}
-
 void FormScreen::Private::build(FormScreen& screen) {
   screen.setObjectName(QString::fromLatin1(def.panelName));
   screen.setAttribute(Qt::WA_StyledBackground);
@@ -79,7 +72,8 @@ void FormScreen::Private::build(FormScreen& screen) {
   column->setContentsMargins(0, 0, 0, 0);
   column->setSpacing(0);
 
-  title = Named(new QLabel(&screen), "FormTitle", 1.1);
+  title = Named(new QLabel(&screen), def.title, 1.1);
+  title->setProperty("role", "title");
   title->setAlignment(Qt::AlignCenter);
   title->setFixedHeight(26);
   column->addWidget(title);

@@ -65,7 +65,6 @@ struct FormScreen::Private {
   void build(FormScreen& screen);
   // Point sizes and the picture's size for a screen of this width.
   void scaleFor(int width);
-  FormFieldRow* row(FormFieldKind kind);
 };
 
 }  // namespace qora

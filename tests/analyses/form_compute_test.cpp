@@ -315,18 +315,5 @@ TEST(StorageForm, LimitsOfTheAnswer) {
   EXPECT_EQ(FormOf(FormId::Storage).compute(s).answer, "0.00");
 }
 
-TEST(Forms, DescribedOnceAndFoundByName) {
-  ASSERT_EQ(FormDefs().size(), 3u);
-  for (const char* name : {"duct", "operating", "storage"}) {
-    const FormDef* def = FindForm(name);
-    ASSERT_NE(def, nullptr) << name;
-    EXPECT_EQ(&FormOf(def->id), def);
-  }
-  EXPECT_EQ(FindForm("tank"), nullptr);
-  EXPECT_STREQ(FormOf(FormId::Duct).jobTitle, "QORA2000-Duct");
-  EXPECT_STREQ(FormOf(FormId::Operating).jobTitle, "QORA2000-Operating");
-  EXPECT_STREQ(FormOf(FormId::Storage).jobTitle, "QORA2000-Storage");
-}
-
 }  // namespace
 }  // namespace qora
