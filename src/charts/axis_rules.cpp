@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 
 #include "toolkit/nice_scale.h"
 
@@ -41,30 +42,28 @@ bool Drawable(Real v) {
   return std::isfinite(v) && std::fabs(v) <= kLargestChartValue;
 }
 
-namespace {
-
-// Every value of the chart and of its axes passes `test`.
-template <typename Test>
-bool EveryValue(const ChartData& d, Test test) {
-  const auto all = [&test](const auto& values) {
-    return std::all_of(values.begin(), values.end(), test);
-  };
-  for (const auto& row : d.chartResults)
-    if (!all(row)) return false;
-  const std::array<Real, 7> singles = {d.chartDewPoint, d.xAxis.lo, d.xAxis.hi,  d.xAxis.step,
-                                       d.yAxis.lo,      d.yAxis.hi, d.yAxis.step};
-  return all(d.curveX) && all(d.curveY) && all(d.curveE) && all(d.stockEnergyCost) &&
-         all(d.stockInsulationCost) && all(d.stockTotalCost) && all(singles);
-}
-
-}  // namespace
-
 std::string ChartRefusal(const ChartData& d) {
-  if (!EveryValue(d, [](Real v) { return std::isfinite(v); })) return "not-finite";
+  // One pass over every value of the chart and of its axes.
+  bool finite = true, drawable = true;
+  const auto check = [&](const auto& values) {
+    for (const Real v : values) {
+      const Real a = std::fabs(v);
+      finite = finite && a <= std::numeric_limits<Real>::max();  // false for NaN too
+      drawable = drawable && a <= kLargestChartValue;
+    }
+  };
+  for (const auto& row : d.chartResults) check(row);
+  check(d.curveX);
+  check(d.curveY);
+  check(d.curveE);
+  check(d.stockEnergyCost);
+  check(d.stockInsulationCost);
+  check(d.stockTotalCost);
+  check(std::array<Real, 7>{d.chartDewPoint, d.xAxis.lo, d.xAxis.hi, d.xAxis.step, d.yAxis.lo,
+                            d.yAxis.hi, d.yAxis.step});
+  if (!finite) return "not-finite";
   // A step of 0 is what NiceAxis and ExactAxis give for limits they cannot round.
-  if (!EveryValue(d, Drawable) || !(d.xAxis.step > 0) || !(d.yAxis.step > 0)) {
-    return "value-too-large";
-  }
+  if (!drawable || !(d.xAxis.step > 0) || !(d.yAxis.step > 0)) return "value-too-large";
   return {};
 }
 

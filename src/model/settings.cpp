@@ -2,22 +2,11 @@
 
 #include <QtGlobal>
 #include <algorithm>
-#include <cctype>
 #include <iterator>
 
 namespace qora {
 
 namespace {
-
-std::string Upper(std::string_view s) {
-  std::string out(s);
-  for (char& c : out) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return out;
-}
-
-std::string MapKey(std::string_view section, std::string_view key) {
-  return Upper(section) + '\n' + Upper(key);
-}
 
 int InRangeOr(int value, int lo, int hi, int fallback) {
   return value >= lo && value <= hi ? value : fallback;
@@ -31,16 +20,38 @@ const std::vector<SettingKey>& SettingKeys() {
 }
 
 const SettingKey* FindSettingKey(std::string_view section, std::string_view key) {
-  for (const SettingKey& k : SettingKeys()) {
-    if (EqualNoCase(k.section, section) && EqualNoCase(k.key, key)) return &k;
+  // The names measured once: most rows differ from the name sought in length already.
+  struct Names {
+    std::string_view section, key;
+  };
+  static const std::vector<Names> names = [] {
+    std::vector<Names> out;
+    for (const SettingKey& k : SettingKeys()) out.push_back({k.section, k.key});
+    return out;
+  }();
+  for (size_t i = 0; i < names.size(); ++i) {
+    if (names[i].key.size() == key.size() && EqualNoCase(names[i].key, key) &&
+        EqualNoCase(names[i].section, section)) {
+      return &SettingKeys()[i];
+    }
   }
   return nullptr;
 }
 
-Settings::Settings() {
-  for (const SettingKey& k : SettingKeys()) {
-    values_[MapKey(k.section, k.key)] = QString::fromUtf8(k.defaultValue);
+int SettingKeyRow(std::string_view section, KeyName key) {
+  // A name written in the code: the rows spelling it exactly, from the first one on.
+  if (key.firstRow() >= 0) {
+    for (int i = key.firstRow(); i < static_cast<int>(std::size(kSettingKeys)); ++i) {
+      if (kSettingKeys[i].key == key.view() && kSettingKeys[i].section == section) return i;
+    }
   }
+  const SettingKey* k = FindSettingKey(section, key.view());
+  return k ? static_cast<int>(k - SettingKeys().data()) : -1;
+}
+
+Settings::Settings() {
+  values_.reserve(std::size(kSettingKeys));
+  for (const SettingKey& k : kSettingKeys) values_.push_back(QString::fromUtf8(k.defaultValue));
 }
 
 namespace {
@@ -54,9 +65,9 @@ void CheckKnown(bool known, std::string_view section, KeyName key) {
 }  // namespace
 
 QString Settings::text(std::string_view section, KeyName key) const {
-  const auto it = values_.find(MapKey(section, key.view()));
-  CheckKnown(it != values_.end(), section, key);
-  return it == values_.end() ? QString() : it->second;
+  const int row = SettingKeyRow(section, key);
+  CheckKnown(row >= 0, section, key);
+  return row < 0 ? QString() : values_[static_cast<size_t>(row)];
 }
 
 int Settings::integer(std::string_view section, KeyName key) const {
@@ -66,9 +77,9 @@ int Settings::integer(std::string_view section, KeyName key) const {
 }
 
 void Settings::setText(std::string_view section, KeyName key, const QString& value) {
-  const auto it = values_.find(MapKey(section, key.view()));
-  CheckKnown(it != values_.end(), section, key);
-  if (it != values_.end()) it->second = value;
+  const int row = SettingKeyRow(section, key);
+  CheckKnown(row >= 0, section, key);
+  if (row >= 0) values_[static_cast<size_t>(row)] = value;
 }
 
 void Settings::setInteger(std::string_view section, KeyName key, int value) {

@@ -61,7 +61,7 @@ class Settings {
   CalcContext calcContext() const;
 
  private:
-  std::map<std::string, QString> values_;  // "SECTION\nkey" in upper case -> value
+  std::vector<QString> values_;  // one per row of the key table
 };
 
 // Reads every key from the file; missing keys, a missing file and invalid integers give

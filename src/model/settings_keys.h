@@ -3,6 +3,7 @@
 // table when it compiles, a name made at run time when it is used.
 #pragma once
 
+#include <iterator>
 #include <string_view>
 
 #include "engine/units.h"
@@ -219,15 +220,28 @@ constexpr bool IsKeyName(std::string_view name) {
 // when it is used.
 class KeyName {
  public:
-  consteval KeyName(const char* name) : name_(name) {
+  consteval KeyName(const char* name) : name_(name), first_(FirstExact(name_)) {
     if (!IsKeyName(name_)) throw "not a key of the settings file";
   }
   static constexpr KeyName runtime(std::string_view name) { return KeyName(name, 0); }
   constexpr std::string_view view() const { return name_; }
+  // The first table row spelling this name exactly, found while compiling; -1 for a name
+  // made at run time. Lookups start there instead of comparing every row.
+  constexpr int firstRow() const { return first_; }
 
  private:
   constexpr KeyName(std::string_view name, int) : name_(name) {}
+  static constexpr int FirstExact(std::string_view name) {
+    for (int i = 0; i < static_cast<int>(std::size(kSettingKeys)); ++i) {
+      if (kSettingKeys[i].key == name) return i;
+    }
+    return -1;
+  }
   std::string_view name_;
+  int first_ = -1;
 };
+
+// The table row of a section's key (names compared without regard to case), or -1.
+int SettingKeyRow(std::string_view section, KeyName key);
 
 }  // namespace qora
