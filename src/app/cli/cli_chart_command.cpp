@@ -1,14 +1,8 @@
 // `qora2000-cli chart ANALYSIS`: computes one analysis of a line screen from the program
 // folder's settings and data, as the screen would, and prints its values as JSON or writes
 // the chart picture as the screen draws it.
-#include <unistd.h>
-#include <QDir>
-#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
-#include <QSaveFile>
-#include <cstdlib>
-#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <sstream>
@@ -18,6 +12,7 @@
 #include "charts/chart_drawers.h"
 #include "charts/chart_layout.h"
 #include "cli_chart_options.h"
+#include "cli_program.h"
 #include "command_registry.h"
 #include "model/app_state.h"
 #include "model/language.h"
@@ -29,18 +24,7 @@ namespace qora::cli {
 namespace {
 
 std::string ParseScreen(ChartOptions& o, const std::string& v) {
-  const auto x = v.find_first_of("xX");
-  if (x == std::string::npos) return "--screen expects WxH, got '" + v + "'";
-  bool okW = false, okH = false;
-  const int w = QString::fromStdString(v.substr(0, x)).toInt(&okW);
-  const int h = QString::fromStdString(v.substr(x + 1)).toInt(&okH);
-  // Up to an 8K screen: anything larger would only make a huge picture.
-  if (!okW || !okH || w < 200 || h < 200 || w > 7680 || h > 4320) {
-    return "--screen expects WxH from 200x200 to 7680x4320, got '" + v + "'";
-  }
-  o.screenWidth = w;
-  o.screenHeight = h;
-  return {};
+  return ParseScreenSize(v, o.screenWidth, o.screenHeight);
 }
 
 }  // namespace
@@ -118,13 +102,6 @@ const AnalysisDef* FindAnalysis(const std::string& name) {
     }
   }
   return nullptr;
-}
-
-QString ExecutableFolder() {
-  std::error_code ec;
-  const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-  if (ec) return QStringLiteral(".");
-  return QString::fromStdString(exe.parent_path().string());
 }
 
 // Applies one --set as if the user had typed it: text keys take the text, list and
@@ -230,24 +207,6 @@ std::string ChartJson(const std::string& name, int unitSystem, const ComputeResu
   return o.str();
 }
 
-// Fonts and pictures need a GUI application; one headless (offscreen) application serves
-// both --png and --pdf and lives until the command ends.
-std::unique_ptr<QGuiApplication> MakeGuiApplication() {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
-    // A headless session often has no runtime folder; give Qt a private one as it would
-    // make itself, without its warning on the tool's stderr.
-    const QString dir = QDir::tempPath() + "/qora2000-runtime-" + QString::number(getuid());
-    QDir().mkpath(dir);
-    QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(dir));
-  }
-  static int argc = 1;
-  static char arg0[] = "qora2000-cli";
-  static char* argv[] = {arg0, nullptr};
-  return std::make_unique<QGuiApplication>(argc, argv);
-}
-
 // Draws the chart as a screen of the given size would and saves it atomically.
 bool WritePng(const ChartOptions& opt, const AnalysisDef& def, const ChartData& data,
               const AppState& state) {
@@ -258,13 +217,7 @@ bool WritePng(const ChartOptions& opt, const AnalysisDef& def, const ChartData& 
     ImageCanvas canvas(image);
     def.draw(data, state, canvas, LayoutFromScreen(opt.screenWidth, area.height));
   }
-  QSaveFile file(opt.png);
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  if (!image.save(&file, "PNG")) {
-    file.cancelWriting();
-    return false;
-  }
-  return file.commit();
+  return SavePng(image, opt.png);
 }
 
 // --pdf: the page the screen's print button prints, written atomically.

@@ -1,0 +1,32 @@
+#include "documents/page_sources.h"
+
+#include "model/app_state.h"
+#include "model/language.h"
+
+namespace qora {
+
+PageSources::PageSources(const AppState& state) : state_(state) {
+  loader_ = [this](const QString& name) { return LoadPicture(state_.picturePath(name)); };
+}
+
+int PageSources::langIndex() const {
+  return state_.settings.langIndex();
+}
+
+QStringList PageSources::section(const QString& base, const QString& key) {
+  auto it = files_.find(base);
+  if (it == files_.end()) {
+    // A missing file reads as no lines, so every key of it is missing.
+    const QString path = LanguageFilePath(state_.appDir, langIndex(), base);
+    it = files_.insert(base, ReadLanguageLines(path, langIndex(), nullptr));
+  }
+  return SectionOf(*it, key);
+}
+
+Picture PageSources::picture(const QString& name) {
+  auto it = pictures_.find(name);
+  if (it == pictures_.end()) it = pictures_.insert(name, loader_ ? loader_(name) : Picture());
+  return *it;
+}
+
+}  // namespace qora

@@ -1,0 +1,43 @@
+// What a reference page is drawn from: the keyed section files of the current language,
+// each read once per drawing, and the pictures of the picture folder, each loaded once.
+// One object serves both passes of a page (measuring its height, then drawing it).
+#pragma once
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+#include "toolkit/picture.h"
+
+namespace qora {
+
+struct AppState;
+
+class PageSources {
+ public:
+  explicit PageSources(const AppState& state);
+
+  const AppState& state() const { return state_; }
+  int langIndex() const;
+  bool secondBrand() const { return langIndex() == 6; }
+
+  // The lines of section `key` of the language file `base` ("prd.qdt"): empty when the
+  // file or the key is missing.
+  QStringList section(const QString& base, const QString& key);
+  // A picture of the picture folder by file name (matched without regard to case, a
+  // ".WMF" name resolving to the SVG of the same base name); empty when missing.
+  Picture picture(const QString& name);
+
+  // Where pictures come from, by file name (tests watch which pictures a page asks for).
+  using PictureLoader = std::function<Picture(const QString& name)>;
+  void setPictureLoader(PictureLoader loader) { loader_ = std::move(loader); }
+
+ private:
+  const AppState& state_;
+  QHash<QString, QStringList> files_;
+  QHash<QString, Picture> pictures_;
+  PictureLoader loader_;
+};
+
+}  // namespace qora

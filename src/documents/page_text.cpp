@@ -1,0 +1,80 @@
+#include "documents/page_text.h"
+
+#include "toolkit/canvas.h"
+#include "toolkit/draw.h"
+
+namespace qora {
+
+namespace {
+
+constexpr int kLeft = 0, kBottom = 2;  // alignment codes
+
+}  // namespace
+
+double DrawTextSection(Canvas& pic, const QStringList& lines, double x, double step, double y0) {
+  for (qsizetype i = 0; i < lines.size(); ++i) {
+    if (!lines[i].isEmpty()) PicText(pic, kLeft, kBottom, lines[i], x, y0 + i * step);
+  }
+  return y0 + lines.size() * step;
+}
+
+double DrawRichSection(Canvas& pic, const QStringList& lines, double x, double step, double y0) {
+  for (qsizetype i = 0; i < lines.size(); ++i) {
+    if (!lines[i].isEmpty()) PicRichText(pic, x, y0 + i * step, lines[i]);
+  }
+  return y0 + lines.size() * step;
+}
+
+double DrawPrintedSection(Canvas& page, const QStringList& lines, double x, double step,
+                          double y0) {
+  for (qsizetype i = 0; i < lines.size(); ++i) {
+    if (!lines[i].isEmpty()) PrnText(page, kLeft, kBottom, lines[i], x, y0 + i * step);
+  }
+  return y0 + lines.size() * step;
+}
+
+QString PlainText(const QString& rich) {
+  QString out;
+  out.reserve(rich.size());
+  for (qsizetype i = 0; i < rich.size(); ++i) {
+    if (rich.at(i) == QLatin1Char('\\')) {
+      ++i;  // the code letter (or nothing, at the end)
+      continue;
+    }
+    out += rich.at(i);
+  }
+  return out;
+}
+
+QStringList SplitCells(const QString& line, int columns) {
+  QStringList cells = line.split(QLatin1Char('\t'));
+  if (columns < 1) return {};
+  if (cells.size() > columns) {
+    const QStringList rest = cells.mid(columns - 1);
+    cells = cells.mid(0, columns - 1);
+    cells.append(rest.join(QLatin1Char(' ')));
+  }
+  return cells;
+}
+
+double DrawTableRows(Canvas& c, const QStringList& lines, const std::vector<double>& columnX,
+                     double step, double y0, CellText how) {
+  const int columns = static_cast<int>(columnX.size());
+  for (qsizetype i = 0; i < lines.size(); ++i) {
+    const double y = y0 + i * step;
+    const QStringList cells = SplitCells(lines[i], columns);
+    for (qsizetype j = 0; j < cells.size(); ++j) {
+      const QString& cell = cells[j];
+      if (cell.isEmpty()) continue;
+      const double x = columnX[static_cast<std::size_t>(j)];
+      if (how == CellText::RichTop) {
+        PicRichText(c, x, y, cell);
+      } else {
+        PicText(c, kLeft, kBottom, cell, x, y);
+      }
+    }
+  }
+  return y0 + lines.size() * step;
+}
+
+}  // namespace qora
