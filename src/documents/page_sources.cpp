@@ -20,6 +20,11 @@ QStringList PageSources::section(const QString& base, const QString& key) {
     const QString path = LanguageFilePath(state_.appDir, langIndex(), base);
     it = files_.insert(base, ReadLanguageLines(path, langIndex(), nullptr));
   }
+  // A key without lines is present; only a key that is not in the file is missing.
+  if (!it->contains(key)) {
+    const QString name = base + QLatin1Char(' ') + key;
+    if (!missing_.contains(name)) missing_.append(name);
+  }
   return SectionOf(*it, key);
 }
 

@@ -25,6 +25,9 @@ class PageSources {
   // The lines of section `key` of the language file `base` ("prd.qdt"): empty when the
   // file or the key is missing.
   QStringList section(const QString& base, const QString& key);
+  // "base key" of every section asked for that the file does not have (a missing file
+  // makes all of its keys missing), in the order asked.
+  const QStringList& missingSections() const { return missing_; }
   // A picture of the picture folder by file name (matched without regard to case, a
   // ".WMF" name resolving to the SVG of the same base name); empty when missing.
   Picture picture(const QString& name);
@@ -37,6 +40,7 @@ class PageSources {
   const AppState& state_;
   QHash<QString, QStringList> files_;
   QHash<QString, Picture> pictures_;
+  QStringList missing_;
   PictureLoader loader_;
 };
 

@@ -5,6 +5,7 @@
 #include "model/app_state.h"
 #include "print/print_job.h"
 #include "shell/brand.h"
+#include "shell/document_screen.h"
 #include "shell/insul_cost_dialog.h"
 #include "shell/insul_size_dialog.h"
 #include "shell/line_screen.h"
@@ -17,6 +18,22 @@
 #include "shell/wait_dialog.h"
 
 namespace qora {
+
+namespace {
+
+// The reference document of a menu item (0 catalogue, 7 appendix, 8 conversion), made the
+// first time it is opened.
+DocumentScreen* DocumentScreenFor(QWidget& area, AppState& state, int item) {
+  const DocumentKind kind = item == 0   ? DocumentKind::Catalogue
+                            : item == 7 ? DocumentKind::Appendix
+                                        : DocumentKind::Conversion;
+  for (auto* screen : area.findChildren<DocumentScreen*>(Qt::FindDirectChildrenOnly)) {
+    if (screen->kind() == kind) return screen;
+  }
+  return new DocumentScreen(state, kind, &area);
+}
+
+}  // namespace
 
 MainWindow::MainWindow(AppState& state, QWidget* parent) : QWidget(parent), state_(state) {
   setObjectName("QORAForm");
@@ -128,9 +145,23 @@ void MainWindow::hideMainMenu() {
 
 void MainWindow::openItem(int item) {
   switch (item) {
+    case 0:
+    case 7:
+    case 8: {
+      hideMainMenu();
+      for (QWidget* w : screens_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) w->hide();
+      chillLocal_->hide();
+      hotLocal_->hide();
+      DocumentScreen* doc = DocumentScreenFor(*screens_, state_, item);
+      doc->setGeometry(screens_->rect());
+      doc->show();
+      doc->open(width());
+      break;
+    }
     case 1:
     case 2: {
       hideMainMenu();
+      for (auto* doc : screens_->findChildren<DocumentScreen*>()) doc->hide();
       LineScreen* open = item == 1 ? chillScreen_ : hotScreen_;
       (item == 1 ? hotScreen_ : chillScreen_)->hide();
       (item == 1 ? hotLocal_ : chillLocal_)->hide();
@@ -153,6 +184,7 @@ void MainWindow::relabelUnits(int oldSystem) {
   ConvertUnitValues(state_.settings, oldSystem);
   chillLocal_->relabelUnits(oldSystem);
   hotLocal_->relabelUnits(oldSystem);
+  for (auto* doc : screens_->findChildren<DocumentScreen*>()) doc->relabelUnits();
 }
 
 void MainWindow::stepUnits() {
