@@ -267,7 +267,7 @@ void Distribution(PrintedCatalogue& p) {
   double bottom = first;
   for (int k = 1; k <= 6; ++k) {
     const double x = k % 2 == 1 ? kLeft : 107;
-    const double y0 = first + ((k - 1) / 2) * 27;
+    const double y0 = first + ((k - 1) / 2) * 31;
     p.bodyFont(kBlue);
     const double h =
         DrawPrintedSection(p.page(), p.lines(Numbered("@P_INTERH%1", k)), x, kStep, y0);

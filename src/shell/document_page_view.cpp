@@ -62,7 +62,7 @@ bool DocumentPageView::eventFilter(QObject* watched, QEvent* event) {
       return true;
     }
     case QEvent::MouseMove: {
-      if (!dragging_) return false;
+      if (!dragging_) return QScrollArea::eventFilter(watched, event);
       // The picture moves with the scroll bars, so the point under the pointer is
       // compared with the point grabbed, which is not updated.
       const QPointF at = static_cast<QMouseEvent*>(event)->position();
@@ -77,7 +77,8 @@ bool DocumentPageView::eventFilter(QObject* watched, QEvent* event) {
       picture_->setCursor(Qt::ArrowCursor);
       return true;
     default:
-      return false;
+      // The scroll area follows the picture's size through this filter too.
+      return QScrollArea::eventFilter(watched, event);
   }
 }
 

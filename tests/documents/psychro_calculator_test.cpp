@@ -19,7 +19,7 @@ PsychroAnswers Compute(int system, const char* tdb, const char* tdp, const char*
 }
 
 TEST(PsychroCalculator, WorkedValuesWithThePartsDecimals) {
-  // 25 °C room, 12 °C dew point: psat(53.6 °F)/psat(77 °F) = 0.19977/0.45127 = 44.27 %,
+  // 25 °C room, 12 °C dew point: psat(53.6 °F)/psat(77 °F) = 0.20339/0.45948 = 44.27 %,
   // shown without decimals. 25 °C at 80 %: dew point 21.31 °C (70.35 °F), one decimal.
   struct Case {
     int system;
