@@ -17,7 +17,6 @@ namespace qora {
 namespace {
 
 constexpr int kScrollBarRoom = 20;  // pixels
-constexpr int kMinPageWidth = 200;
 // A page taller than this is cut off: no chapter comes near it, and a corrupt file must
 // not make a picture of gigabytes.
 constexpr int kMaxPageHeight = 30000;

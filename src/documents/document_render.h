@@ -19,6 +19,9 @@ int ChapterCount(DocumentKind kind);
 // The tab captions: CatalogueTitles, AppendixTitles or ConversionTitles.
 QStringList ChapterTitles(const LanguageTexts& lang, DocumentKind kind);
 
+// The narrowest page drawn (pixels); a narrower view scrolls across it.
+inline constexpr int kMinPageWidth = 200;
+
 // Width of the page picture on a screen `screenWidth` pixels wide: the screen less the
 // room of a vertical scroll bar.
 int PageWidthForScreen(int screenWidth);

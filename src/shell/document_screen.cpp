@@ -98,18 +98,29 @@ void DocumentScreen::relabelUnits() {
   if (isVisible()) drawPage();
 }
 
+int DocumentScreen::pageWidth() const {
+  const int screen = screenWidth_ > 0 ? screenWidth_ : width();
+  // Room for the vertical scroll bar whether or not the last page needed one.
+  const int view =
+      view_->width() - 2 * view_->frameWidth() - view_->verticalScrollBar()->sizeHint().width();
+  return std::min(PageWidthForScreen(screen), std::max(view, 1));
+}
+
+void DocumentScreen::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  if (!isVisible() || view_->page().isNull()) return;
+  if (layout()) layout()->activate();
+  if (std::max(pageWidth(), kMinPageWidth) != view_->page().width()) drawPage();
+}
+
 void DocumentScreen::drawPage() {
   const int tab = tabs_->currentIndex();
   if (tab < 0) return;
   // The page fits the view's width, laid out for the screen the program runs on.
   const int screen = screenWidth_ > 0 ? screenWidth_ : width();
-  // Room for the vertical scroll bar whether or not the last page needed one.
-  const int view =
-      view_->width() - 2 * view_->frameWidth() - view_->verticalScrollBar()->sizeHint().width();
-  const int pageWidth = std::min(PageWidthForScreen(screen), std::max(view, 1));
   if (print_) print_->setEnabled(false);
   PageSources src(state_);
-  view_->setPage(RenderDocumentImage(src, kind_, tab, screen, pageWidth));
+  view_->setPage(RenderDocumentImage(src, kind_, tab, screen, pageWidth()));
   if (print_) print_->setEnabled(true);
   emit pageDrawn(tab);
 }

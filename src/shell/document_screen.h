@@ -40,7 +40,12 @@ class DocumentScreen : public QWidget {
   // A chapter was drawn (after open or a tab change).
   void pageDrawn(int tab);
 
+ protected:
+  // A view that changes width gets the page laid out for its new width.
+  void resizeEvent(QResizeEvent* event) override;
+
  private:
+  int pageWidth() const;
   void drawPage();
   void printPage();
 
