@@ -1,6 +1,7 @@
 #include "toolkit/recording_canvas.h"
 
 #include <QFontMetricsF>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <optional>
@@ -12,12 +13,13 @@ namespace qora {
 
 namespace {
 
-// At most three decimals, trailing zeros dropped, no "-0".
+// At most three decimals, trailing zeros dropped, no "-0". std::to_chars, not printf: the
+// log is compared with committed references on machines with any locale.
 std::string Num(double v) {
   if (!std::isfinite(v)) return "nan";
   char buf[64];
-  std::snprintf(buf, sizeof buf, "%.3f", v);
-  std::string s = buf;
+  const auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, 3);
+  std::string s(buf, res.ptr);
   while (!s.empty() && s.back() == '0') s.pop_back();
   if (!s.empty() && s.back() == '.') s.pop_back();
   if (s == "-0") s = "0";

@@ -1,10 +1,25 @@
 #include "draw_log.h"
 
+#include <charconv>
 #include <sstream>
 
 namespace qora::test {
 
 namespace {
+
+// Numbers of the log are written locale-free; read them so.
+double Real(const std::string& word) {
+  double v = 0;
+  std::from_chars(word.data(), word.data() + word.size(), v);
+  return v;
+}
+
+unsigned Hex(const std::string& word) {
+  unsigned v = 0;
+  const size_t at = word.rfind("0x", 0) == 0 ? 2 : 0;
+  std::from_chars(word.data() + at, word.data() + word.size(), v, 16);
+  return v;
+}
 
 // The quoted text of a log line starting at `from` (the opening quote); escapes are a
 // backslash before a quote or a backslash. `end` gets the index after the closing quote.
@@ -52,10 +67,10 @@ DrawLog ParseLog(const std::string& log) {
       std::string style, colour;
       after >> word;
       if (word == "thai") after >> word;
-      t.size = std::stod(word);
+      t.size = Real(word);
       after >> style >> colour;
       t.bold = style.find("bold") != std::string::npos;
-      t.colour = std::stoul(colour, nullptr, 16);
+      t.colour = Hex(colour);
       t.box = QRectF(x, y, w, h);
       out.texts.push_back(t);
     } else if (kind == "fill" || kind == "picture" || kind == "rect") {
@@ -65,7 +80,7 @@ DrawLog ParseLog(const std::string& log) {
       if (kind == "fill") {
         std::string colour;
         f >> colour;
-        r.colour = std::stoul(colour, nullptr, 16);
+        r.colour = Hex(colour);
         out.fills.push_back(r);
       } else if (kind == "picture") {
         out.pictures.push_back(r);

@@ -33,6 +33,10 @@ struct Edition {
 };
 
 QRectF Box(const Prim& p) {
+  if (p.nums.size() < 4) {
+    ADD_FAILURE() << "unreadable log line: " << p.line;
+    return {};
+  }
   if (p.kind == "text") return QRectF(p.nums[0], p.nums[1], p.nums[2], p.nums[3]);
   return QRectF(QPointF(p.nums[0], p.nums[1]), QPointF(p.nums[2], p.nums[3])).normalized();
 }

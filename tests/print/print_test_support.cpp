@@ -1,5 +1,6 @@
 #include "print_test_support.h"
 
+#include <charconv>
 #include <cmath>
 #include <sstream>
 
@@ -118,9 +119,10 @@ std::vector<Prim> ParseLog(const std::string& log) {
           p.nums.push_back(std::nan(""));
           continue;
         }
-        char* end = nullptr;
-        const double v = std::strtod(word.c_str(), &end);
-        if (end && *end == '\0' && !word.empty()) {
+        // from_chars, not strtod: the log is locale-free, the test's locale may not be.
+        double v = 0;
+        const auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), v);
+        if (ec == std::errc() && end == word.data() + word.size() && !word.empty()) {
           p.nums.push_back(v);
         } else if (word != "corner") {
           break;  // pen, brush and the rest are compared as text
