@@ -27,12 +27,12 @@ const AppState& BenchState() {
         {"Tsurface_Thc", "50"}, {"Tlen_Thc", "25"},     {"Tlen_Length", "200"},
         {"Tlen_Flow", "2.5"},   {"Ttime_Thc", "25"},    {"EInsTh_Thc", "60"},
         {"ECsInsTh_Thc", "60"}, {"OvallCst_Thc", "100"}};
-    for (const auto& [k, v] : texts) s.settings.setText(kSecChilled, k, v);
+    for (const auto& [k, v] : texts) s.settings.setText(kSecChilled, KeyName::runtime(k), v);
     const std::pair<const char*, int> positions[] = {
         {"k_Const_PpSzTo", 20}, {"k_Const_RHTo", 9}, {"RH_Const_PpSzTo", 20}, {"RH_Const_kTo", 9},
         {"Tsurface_PpSz", 8},   {"Tlen_PpSz", 8},    {"Ttime_PpSz", 8},       {"EInsTh_PpSz", 8},
         {"ECsInsTh_PpSz", 8},   {"OvallCst_PpSz", 8}};
-    for (const auto& [k, v] : positions) s.settings.setInteger(kSecChilled, k, v);
+    for (const auto& [k, v] : positions) s.settings.setInteger(kSecChilled, KeyName::runtime(k), v);
     return s;
   }();
   return state;

@@ -1,10 +1,13 @@
-// Engine timings: the single calls a chart makes per point, and the full grid of the
-// condensation-thickness chart (10 humidity curves × 40 pipe sizes).
+// Engine timings: the single calls a chart makes per point, the full grid of the
+// condensation-thickness chart (10 humidity curves × 40 pipe sizes), with the coefficient at
+// the bare diameter and at the insulated one, and the 41 points of a surface-temperature
+// chart.
 #include <benchmark/benchmark.h>
 
 #include <array>
 
 #include "engine/calc_context.h"
+#include "engine/pipe_heat.h"
 #include "engine/psychro.h"
 #include "engine/surface.h"
 #include "engine/thickness.h"
@@ -83,6 +86,47 @@ void BM_CondensationGrid10x40(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_CondensationGrid10x40)->Unit(benchmark::kMicrosecond);
+
+// The same grid with the coefficient taken at each thickness's own outer diameter.
+void BM_CondensationThicknessForGrid10x40(benchmark::State& state) {
+  const qora::CalcContext ctx = CalculatedSI();
+  std::array<std::array<long double, 40>, 10> results{};
+  qora::PipeCase pipe;
+  pipe.ambient = 30;
+  pipe.line = 5;
+  pipe.k = 0.035L;
+  for (auto _ : state) {
+    for (size_t curve = 0; curve < kRelativeHumidity.size(); ++curve) {
+      const long double dew = qora::DewPoint(ctx, pipe.ambient, kRelativeHumidity[curve]);
+      for (size_t size = 0; size < kOutsideDiameterMm.size(); ++size) {
+        pipe.diameter = kOutsideDiameterMm[size];
+        results[curve][size] = qora::CondensationThicknessFor(ctx, pipe, dew).value_or(0);
+      }
+    }
+    benchmark::DoNotOptimize(results);
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(BM_CondensationThicknessForGrid10x40)->Unit(benchmark::kMicrosecond);
+
+// A surface-temperature chart and its heat read-out: 41 thicknesses from 0 to 100 mm on a
+// 2" line at 200 °C in a room at 25 °C.
+void BM_SurfaceAtAndHeat41(benchmark::State& state) {
+  const qora::CalcContext ctx = CalculatedSI();
+  const qora::PipeCase pipe{25, 200, 0.045L, 0, 60.3L};
+  std::array<long double, 41> surface{}, heat{};
+  for (auto _ : state) {
+    for (size_t n = 0; n < surface.size(); ++n) {
+      const long double t = 2.5L * static_cast<long double>(n);
+      surface[n] = qora::SurfaceAt(ctx, pipe, t).temperature;
+      heat[n] = qora::HeatPerLength(ctx, pipe, t);
+    }
+    benchmark::DoNotOptimize(surface);
+    benchmark::DoNotOptimize(heat);
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(BM_SurfaceAtAndHeat41)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

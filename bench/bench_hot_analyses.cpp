@@ -31,8 +31,10 @@ AppState& BenchState() {
         static_cast<int>(qora::PipeSizeNames(s.params, s.settings.pipeType(), 2).size());
     const int tsurfs = static_cast<int>(qora::NonEmpty(s.params.tsurf[1]).size());
     const int ks = static_cast<int>(qora::NonEmpty(s.params.kHot[1]).size());
-    const auto pos = [&s](const char* key, int v) { s.settings.setInteger(qora::kSecHot, key, v); };
-    const auto set = [&s](const char* key, const char* v) {
+    const auto pos = [&s](qora::KeyName key, int v) {
+      s.settings.setInteger(qora::kSecHot, key, v);
+    };
+    const auto set = [&s](qora::KeyName key, const char* v) {
       s.settings.setText(qora::kSecHot, key, v);
     };
     set("Tdb", "25");

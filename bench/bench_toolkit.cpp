@@ -35,8 +35,8 @@ void BM_FullPictureRedraw(benchmark::State& state) {
     SetPicFont(pic, "Arial", 10, kRegular, kBlack);
     SetPicBrush(pic, kWhite, BrushStyle::Clear);
     for (int i = 0; i < 100; ++i) {
-      PicText(pic, i % 3, (i / 3) % 3, QStringLiteral("Label %1.5").arg(i), 60 + (i * 97) % 1800,
-              30 + (i * 41) % 1000);
+      PicText(pic, static_cast<HAlign>(i % 3), static_cast<VAlign>((i / 3) % 3),
+              QStringLiteral("Label %1.5").arg(i), 60 + (i * 97) % 1800, 30 + (i * 41) % 1000);
     }
     SetPicBrush(pic, kRed, BrushStyle::Solid);
     for (int i = 0; i < 50; ++i) PicMarker(pic, 50 + i * 35, 500 + (i % 10) * 20, 4);

@@ -25,10 +25,10 @@ void Shoot(const QString& dir, const QString& name) {
   QProcess::execute("import", {"-window", "root", dir + "/" + name + ".png"});
 }
 
-qora::DocumentScreen* Visible(qora::MainWindow& w) {
-  for (auto* s : w.findChildren<qora::DocumentScreen*>())
-    if (s->isVisible()) return s;
-  return nullptr;
+// The document screen of a menu item, opened.
+qora::DocumentScreen& Open(qora::MainWindow& w, int item) {
+  w.openItem(item);
+  return *static_cast<qora::DocumentScreen*>(w.screen(item));
 }
 
 }  // namespace
@@ -41,9 +41,9 @@ int main(int argc, char* argv[]) {
     std::fprintf(stderr, "usage: qora_document_screenshots PROGRAM_DIR WxH OUTPUT_DIR\n");
     return 2;
   }
-  const qora::GuiOptions size = qora::ParseGuiOptions({"--screen", args[2]});
-  if (!size.error.isEmpty()) {
-    std::fprintf(stderr, "%s\n", qPrintable(size.error));
+  const qora::GuiOptions size = qora::ParseGuiOptions({args[0], "--screen", args[2]});
+  if (size.action != qora::GuiOptions::Action::Run) {
+    std::fprintf(stderr, "%s\n", qPrintable(size.text));
     return 2;
   }
   const QString out = args[3];
@@ -56,23 +56,20 @@ int main(int argc, char* argv[]) {
   w.show();
   w.start();
 
-  w.openItem(0);
-  qora::DocumentScreen* s = Visible(w);
+  qora::DocumentScreen* s = &Open(w, 0);
   s->tabs().setCurrentIndex(1);
   Shoot(out, "screen_catalogue_tab2");
   s->pageView().verticalScrollBar()->setValue(600);
   Shoot(out, "screen_catalogue_tab2_scrolled");
 
-  w.openItem(7);
-  s = Visible(w);
+  s = &Open(w, 7);
   s->tabs().setCurrentIndex(6);
   s->calculator()->roomTemperature().setText("25");
   s->calculator()->dewPoint().setText("12");
   s->calculator()->relativeHumidity().setText("80");
   Shoot(out, "screen_appendix_tab7");
 
-  w.openItem(8);
-  s = Visible(w);
+  s = &Open(w, 8);
   s->tabs().setCurrentIndex(11);
   Shoot(out, "screen_conversion_tab12");
   w.hide();  // leaves the settings file alone: no close, no save

@@ -40,9 +40,9 @@ int main(int argc, char* argv[]) {
     std::fprintf(stderr, "usage: qora_shell_screenshots PROGRAM_DIR WxH OUTPUT_DIR\n");
     return 2;
   }
-  const qora::GuiOptions size = qora::ParseGuiOptions({"--screen", args[2]});
-  if (!size.error.isEmpty()) {
-    std::fprintf(stderr, "%s\n", qPrintable(size.error));
+  const qora::GuiOptions size = qora::ParseGuiOptions({args[0], "--screen", args[2]});
+  if (size.action != qora::GuiOptions::Action::Run) {
+    std::fprintf(stderr, "%s\n", qPrintable(size.text));
     return 2;
   }
   const QString out = args[3];

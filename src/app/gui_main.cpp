@@ -1,5 +1,7 @@
-// Entry of the desktop program: options, the program state from the program folder, and
-// the main window, full screen and borderless (or at the size --screen asks for).
+// Entry of the desktop program: options (parsed before the GUI application exists, so
+// --help, --version and a wrong option need no display), the program state from the
+// program folder, and the main window, full screen and borderless (or at the size
+// --screen asks for).
 #include <QApplication>
 #include <QDir>
 #include <QScreen>
@@ -11,23 +13,25 @@
 #include "shell/main_window.h"
 
 int main(int argc, char* argv[]) {
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  const qora::GuiOptions options = qora::ParseGuiOptions(arguments);
+  switch (options.action) {
+    case qora::GuiOptions::Action::Help:
+    case qora::GuiOptions::Action::Version:
+      std::fputs(qPrintable(options.text), stdout);
+      return 0;
+    case qora::GuiOptions::Action::Error:
+      std::fprintf(stderr, "qora2000: %s\n", qPrintable(options.text));
+      return 2;
+    case qora::GuiOptions::Action::Run:
+      break;
+  }
+
   QApplication app(argc, argv);
   app.setStyle(QStringLiteral("Fusion"));
-  QStringList args = app.arguments().mid(1);
-  // --print-to DIR: every print job becomes a numbered PDF in DIR, without the print dialog
-  // (tests and batch use). Taken out before the other options are parsed.
-  if (const qsizetype at = args.indexOf(QStringLiteral("--print-to")); at >= 0) {
-    if (at + 1 >= args.size() || args[at + 1].isEmpty()) {
-      std::fprintf(stderr, "qora2000: --print-to needs a folder\n");
-      return 2;
-    }
-    qora::SetPrintToDirectory(QDir(args[at + 1]).absolutePath());
-    args.remove(at, 2);
-  }
-  const qora::GuiOptions options = qora::ParseGuiOptions(args);
-  if (!options.error.isEmpty()) {
-    std::fprintf(stderr, "qora2000: %s\n", qPrintable(options.error));
-    return 2;
+  if (!options.printTo.isEmpty()) {
+    qora::SetPrintToDirectory(QDir(options.printTo).absolutePath());
   }
   const QString home = options.home.isEmpty() ? QCoreApplication::applicationDirPath()
                                               : QDir(options.home).absolutePath();

@@ -1,19 +1,20 @@
-// What every analysis of a line screen provides: a pure compute that validates the inputs
-// exactly as the screen's change handler does and returns the chart values or a refusal,
-// and a draw that renders those values onto a Canvas at screen geometry and returns the
-// pixel tables for the read-out point.
+// An analysis of a chart screen, described once: its id and command-line name, the input
+// panel it reads (section and keys), its compute, which validates the inputs exactly as
+// the screen's change handler does and returns the chart values or a refusal, and its
+// describe, which gives the texts the chart shows (heading, units, legend, reference
+// lines, marks) from the same state. The screens, the printouts, the tables and the
+// command-line tool all read this description.
 #pragma once
 
 #include <string>
 #include <vector>
 
 #include "charts/chart_data.h"
+#include "charts/panel_desc.h"
 
 namespace qora {
 
 struct AppState;
-class Canvas;
-struct ChartLayout;
 
 struct ComputeResult {
   bool drawn = false;
@@ -22,14 +23,18 @@ struct ComputeResult {
 };
 
 using ComputeFn = ComputeResult (*)(const AppState& state);
-using DrawFn = PixelTables (*)(const ChartData& data, const AppState& state, Canvas& canvas,
-                               const ChartLayout& layout);
+using DescribeFn = ChartSpec (*)(const ChartData& data, const AppState& state);
 
 struct AnalysisDef {
   AnalysisId id;
   const char* cliName;  // "chilled.kconst", "hot.heatloss", ...
+  const PanelDesc* panel;
   ComputeFn compute;
-  DrawFn draw;
+  DescribeFn describe;
 };
+
+// Computes the analysis and, when it is drawn, describes its texts from the same state:
+// the one way every caller gets a chart.
+ComputeResult ComputeChart(const AnalysisDef& def, const AppState& state);
 
 }  // namespace qora

@@ -38,26 +38,26 @@ void AnalysisInputs::requireConditions() {
   require(ctx.factorBy == 2 || ha > 0, "ha-not-positive");
 }
 
-QString AnalysisInputs::text(const char* key) const {
+QString AnalysisInputs::text(KeyName key) const {
   return state.settings.text(section_, key);
 }
 
-Real AnalysisInputs::number(const char* key) const {
+Real AnalysisInputs::number(KeyName key) const {
   return StrToValue(text(key).toStdString());
 }
 
-int AnalysisInputs::integer(const char* key) const {
+int AnalysisInputs::integer(KeyName key) const {
   return state.settings.integer(section_, key);
 }
 
-int AnalysisInputs::pipeRow(const char* key, const char* why) {
+int AnalysisInputs::pipeRow(KeyName key, const char* why) {
   const int pos = integer(key);
   const int filled = static_cast<int>(PipeSizeNames(state.params, pipeType, unit).size());
   const bool named = pos >= 0 && pos < filled && !pipeText(pos + 1, 1).isEmpty();
   return require(named, why) ? pos + 1 : 0;
 }
 
-int AnalysisInputs::listRow(const std::array<QString, 10>& list, const char* key,
+int AnalysisInputs::listRow(const std::array<QString, 10>& list, KeyName key,
                             const std::string& why) {
   const int pos = integer(key);
   const bool named = pos >= 0 && pos < FilledCount(list) && !list[pos].isEmpty();

@@ -10,6 +10,7 @@
 
 #include "engine/calc_context.h"
 #include "engine/real.h"
+#include "model/settings_keys.h"
 
 namespace qora {
 
@@ -29,14 +30,14 @@ class AnalysisInputs {
   // Every handler: Tdb and Top typed, ha > 0 unless it is calculated (FactorBy 2).
   void requireConditions();
 
-  QString text(const char* key) const;  // a text key of the section
-  Real number(const char* key) const;   // the same read with StrToValue
-  int integer(const char* key) const;
+  QString text(KeyName key) const;  // a text key of the section
+  Real number(KeyName key) const;   // the same read with StrToValue
+  int integer(KeyName key) const;
 
   // 1-based row selected by a combo key (position i names row i + 1); 0 with the refusal
   // `why` when the position names no entry of the filled list.
-  int pipeRow(const char* key, const char* why);
-  int listRow(const std::array<QString, 10>& list, const char* key, const std::string& why);
+  int pipeRow(KeyName key, const char* why);
+  int listRow(const std::array<QString, 10>& list, KeyName key, const std::string& why);
   // col 1 name, 2 outside, 3 inside diameter; empty for a row outside the 40 of the table.
   QString pipeText(int row, int col) const;
 

@@ -18,8 +18,22 @@ QString AnalysisTexts::unitLabel(int code) const {
   return state.lang.UnitLabel(unit, code);
 }
 
-QString AnalysisTexts::setting(const char* key) const {
+QString AnalysisTexts::setting(KeyName key) const {
   return state.settings.text(section_, key);
+}
+
+int AnalysisTexts::position(KeyName key) const {
+  return state.settings.integer(section_, key);
+}
+
+QString AnalysisTexts::listAt(const std::array<QString, 10>& list, KeyName key) const {
+  const std::string typedKey = std::string(key.view()) + kTypedKeySuffix;
+  if (FindSettingKey(section_, typedKey)) {
+    const QString typed = state.settings.text(section_, KeyName::runtime(typedKey));
+    if (!typed.isEmpty()) return typed;
+  }
+  const int pos = position(key);
+  return pos >= 0 && pos < 10 ? list[pos] : QString();
 }
 
 QString AnalysisTexts::tdbLine() const {
@@ -34,7 +48,8 @@ QString AnalysisTexts::kLine(const QString& k) const {
   return state.lang.QuantityName(kQConductivity) + " " + k + " " + unitLabel(kQConductivity);
 }
 
-QString AnalysisTexts::typedHaLine(const char* captionKey) const {
+QString AnalysisTexts::haLineUnder(const char* captionKey) const {
+  if (state.settings.factorBy() == 2) return state.lang.caption(captionKey) + " BY ASTM C680";
   return state.lang.caption(captionKey) + " " + setting("Hair") + " " + unitLabel(kQSurfaceCoef);
 }
 
@@ -53,7 +68,7 @@ QString AnalysisTexts::pipeLine(int row) const {
   return msg(4) + sizeName(row) + "(" + unitLabel(kQThickness) + ")";
 }
 
-QString AnalysisTexts::thicknessLine(const char* key) const {
+QString AnalysisTexts::thicknessLine(KeyName key) const {
   return msg(6) + setting(key) + unitLabel(kQThickness);
 }
 

@@ -5,9 +5,11 @@
 #pragma once
 
 #include <QString>
+#include <array>
 #include <vector>
 
 #include "engine/real.h"
+#include "model/settings_keys.h"
 
 namespace qora {
 
@@ -20,7 +22,11 @@ class AnalysisTexts {
 
   QString msg(int i) const;
   QString unitLabel(int code) const;
-  QString setting(const char* key) const;  // a text key of the section, as typed
+  QString setting(KeyName key) const;  // a text key of the section, as typed
+  int position(KeyName key) const;     // a list position of the section
+  // The entry of a list at the position stored under `key`, or the value typed into a box
+  // that also takes typed values (as typed); empty when neither names one.
+  QString listAt(const std::array<QString, 10>& list, KeyName key) const;
 
   QString tdbLine() const;  // ambient (room) temperature
   QString topLine() const;  // line temperature
@@ -29,7 +35,7 @@ class AnalysisTexts {
   QString sizeName(int row) const;
   std::vector<QString> sizeNames() const;
   QString pipeLine(int row) const;
-  QString thicknessLine(const char* key) const;
+  QString thicknessLine(KeyName key) const;
   QString priceLine() const;
   QString hoursLine() const;
   QString sizeFooter() const;                            // pipe-size axis caption
@@ -42,8 +48,9 @@ class AnalysisTexts {
   int unit;
 
  protected:
-  // The typed surface coefficient under the caption of the family's local-conditions dialog.
-  QString typedHaLine(const char* captionKey) const;
+  // The surface coefficient under the caption of the family's local-conditions dialog: as
+  // typed, or the method's name when it is calculated (the typed value is not used then).
+  QString haLineUnder(const char* captionKey) const;
 
  private:
   const char* section_;

@@ -12,76 +12,18 @@ namespace qora {
 
 namespace {
 
-// Pixel offsets are clamped far outside any picture, so a value far off the scale never
-// overflows an int; the read-out treats 10000 and more as outside the box.
-constexpr double kPixelLimit = 1.0e6;
+// Offsets are clamped far outside any picture or page, so a value far off the scale never
+// overflows; the read-out treats 10000 and more as outside the box.
+constexpr double kOffsetLimit = 1.0e6;
 
-int ClampedPixel(long double v) {
-  if (!std::isfinite(static_cast<double>(v))) return static_cast<int>(kPixelLimit);
-  return static_cast<int>(std::clamp(static_cast<double>(v), -kPixelLimit, kPixelLimit));
+double Clamped(long double v) {
+  if (!std::isfinite(static_cast<double>(v))) return kOffsetLimit;
+  return std::clamp(static_cast<double>(v), -kOffsetLimit, kOffsetLimit);
 }
 
 QString Number(int decimals, Real v) {
   return QString::fromStdString(ValueToStr(0, decimals, v));
 }
-
-}  // namespace
-
-void SetChartFont(Canvas& c, const LanguageTexts& lang, int fontEntry, double size, Colour colour) {
-  const QString face = fontEntry >= 0 && fontEntry < static_cast<int>(lang.fonts.size())
-                           ? lang.fonts[fontEntry]
-                           : QString();
-  SetPicFont(c, face, size, kRegular, colour);
-}
-
-void DrawHeading(Canvas& c, const ChartLayout& layout, const LanguageTexts& lang,
-                 const QString& title, const std::vector<HeadingItem>& items,
-                 const QString& footer) {
-  const HeadingAnchors a = HeadingLayout(layout);
-  SetPicPen(c, kBlack, PenStyle::Solid, 2);
-  SetPicBrush(c, kWhite, BrushStyle::Clear);
-  SetChartFont(c, lang, 1, layout.ChartFontSize + 2, kBlue);
-  PicText(c, 0, 2, title, a.xLeft, a.yFirst);
-  SetChartFont(c, lang, 2, layout.ChartFontSize, kBlue);
-  for (const HeadingItem& item : items) {
-    PicText(c, 0, 2, item.text, item.column == 0 ? a.xLeft : a.xCentre,
-            a.yFirst + item.row * a.lineStep);
-  }
-  PicText(c, 1, 2, footer, a.xCentre, layout.PlotBottom - a.lineStep);
-}
-
-int SizeColumnX(int j, int from, int to, int width) {
-  if (to <= from) return RoundPixel(width / 2.0);
-  return RoundPixel(static_cast<double>(j - from) * width / (to - from));
-}
-
-int GridPixelY(Real value, Real hi, int height) {
-  if (!(hi > 0)) return 0;
-  return ClampedPixel(std::trunc(value * height / hi));
-}
-
-int ScalePixel(Real value, Real lo, Real hi, int extent) {
-  if (!(hi > lo)) return 0;
-  return ClampedPixel(std::nearbyint(static_cast<double>((value - lo) * extent / (hi - lo))));
-}
-
-void DrawPipeSizeAxis(Canvas& c, const AxesRect& box, int fs, const LanguageTexts& lang, int from,
-                      int to, const std::vector<QString>& sizeNames) {
-  SetChartFont(c, lang, 2, fs, kBlack);
-  SetPicBrush(c, kWhite, BrushStyle::Clear);
-  const bool twoRows = to - from >= 11;
-  for (int j = from; j <= to; ++j) {
-    const int x = box.x0 + SizeColumnX(j, from, to, box.width());
-    SetPicPen(c, kSilver, PenStyle::Dot, 1);
-    PicLine(c, x, box.y0, x, box.y1, kSilver);
-    const QString name =
-        j >= 1 && j <= static_cast<int>(sizeNames.size()) ? sizeNames[j - 1] : QString();
-    const int y = twoRows && j % 2 == 1 ? box.y1 + 3 * fs : box.y1 + fs;
-    PicText(c, 1, 0, name, x, y);
-  }
-}
-
-namespace {
 
 // Tick values lo, lo + step, ... while below hi + 0.00001; counted, not accumulated, so
 // a long axis does not drift. A step that would give a runaway number of ticks is ignored.
@@ -110,121 +52,225 @@ int TickDecimals(const AxisRange& axis, int decimals) {
   return d;
 }
 
+void GridPen(Canvas& c, const ChartGeometry& g) {
+  SetPicPen(c, g.gridColour, PenStyle::Dot, g.gridPen);
+}
+
 }  // namespace
 
-void DrawValueAxisY(Canvas& c, const AxesRect& box, int fs, const LanguageTexts& lang,
-                    const AxisRange& axis, int decimals, bool truncate) {
-  SetChartFont(c, lang, 2, fs, kBlack);
+void SetTextStyle(Canvas& c, const LanguageTexts& lang, const TextStyle& style) {
+  SetPicFont(c, lang.Font(style.fontEntry), style.size, kRegular, style.colour);
+}
+
+void DrawHeading(Canvas& c, const ChartGeometry& g, const LanguageTexts& lang,
+                 const ChartSpec& spec) {
   SetPicBrush(c, kWhite, BrushStyle::Clear);
-  decimals = TickDecimals(axis, decimals);
-  for (Real v : Ticks(axis)) {
-    const int dy = truncate ? GridPixelY(v - axis.lo, axis.hi - axis.lo, box.height())
-                            : ScalePixel(v, axis.lo, axis.hi, box.height());
-    const int y = box.y1 - dy;
-    SetPicPen(c, kSilver, PenStyle::Dot, 1);
-    PicLine(c, box.x0, y, box.x1, y, kSilver);
-    PicText(c, 2, 1, Number(decimals, v), box.x0 - fs, y);
+  SetTextStyle(c, lang, g.title);
+  PicText(c, HAlign::Left, VAlign::Bottom, spec.title, g.xLeft, g.titleY);
+  SetTextStyle(c, lang, g.line);
+  for (const HeadingLine& line : spec.lines) {
+    PicText(c, HAlign::Left, VAlign::Bottom, line.text, line.column == 0 ? g.xLeft : g.xRight,
+            g.titleY + line.row * g.rowStep);
+  }
+  SetTextStyle(c, lang, g.footer);
+  PicText(c, HAlign::Centre, VAlign::Bottom, spec.footer, g.footerX, g.footerY);
+}
+
+double ColumnOffset(const ChartGeometry& g, int j, int from, int to) {
+  const double w = g.plot.width();
+  if (to <= from) return g.snap(w / 2);
+  return g.snap(static_cast<double>(j - from) * w / (to - from));
+}
+
+double GridOffset(const ChartGeometry& g, Real value, Real lo, Real hi) {
+  if (!(hi - lo > 0)) return 0;
+  return g.snapDown(Clamped((value - lo) * static_cast<Real>(g.plot.height()) / (hi - lo)));
+}
+
+double ScaleOffset(const ChartGeometry& g, Real value, Real lo, Real hi, double extent) {
+  if (!(hi > lo)) return 0;
+  return g.snap(Clamped((value - lo) * static_cast<Real>(extent) / (hi - lo)));
+}
+
+int SizeColumnX(int j, int from, int to, int width) {
+  ChartGeometry g;
+  g.plot = {0, 0, double(width), 0};
+  return static_cast<int>(ColumnOffset(g, j, from, to));
+}
+
+int GridPixelY(Real value, Real hi, int height) {
+  ChartGeometry g;
+  g.plot = {0, 0, 0, double(height)};
+  return static_cast<int>(GridOffset(g, value, 0, hi));
+}
+
+int ScalePixel(Real value, Real lo, Real hi, int extent) {
+  const ChartGeometry g;
+  return static_cast<int>(ScaleOffset(g, value, lo, hi, extent));
+}
+
+void DrawPipeSizeAxis(Canvas& c, const ChartGeometry& g, const LanguageTexts& lang, int from,
+                      int to, const std::vector<QString>& sizeNames) {
+  SetTextStyle(c, lang, g.axisText);
+  SetPicBrush(c, kWhite, BrushStyle::Clear);
+  const bool twoRows = to - from >= 11;
+  for (int j = from; j <= to; ++j) {
+    const double x = g.plot.x0 + ColumnOffset(g, j, from, to);
+    GridPen(c, g);
+    PicLine(c, x, g.plot.y0, x, g.plot.y1, g.gridColour);
+    const QString name =
+        j >= 1 && j <= static_cast<int>(sizeNames.size()) ? sizeNames[j - 1] : QString();
+    const double y = g.plot.y1 + (twoRows && j % 2 == 1 ? g.secondRowGap : g.labelGap);
+    PicText(c, HAlign::Centre, VAlign::Top, name, x, y);
   }
 }
 
-void DrawValueAxisX(Canvas& c, const AxesRect& box, int fs, const LanguageTexts& lang,
-                    const AxisRange& axis, int decimals) {
-  SetChartFont(c, lang, 2, fs, kBlack);
+double DrawValueAxisY(Canvas& c, const ChartGeometry& g, const LanguageTexts& lang,
+                      const AxisRange& axis, int decimals, bool grid) {
+  SetTextStyle(c, lang, g.axisText);
   SetPicBrush(c, kWhite, BrushStyle::Clear);
   decimals = TickDecimals(axis, decimals);
-  for (Real v : Ticks(axis)) {
-    const int x = box.x0 + ScalePixel(v, axis.lo, axis.hi, box.width());
-    SetPicPen(c, kSilver, PenStyle::Dot, 1);
-    PicLine(c, x, box.y0, x, box.y1, kSilver);
-    PicText(c, 1, 0, Number(decimals, v), x, box.y1 + fs);
-  }
-}
-
-int UnitTitleYGrid(const AxesRect& box, int fs, const AxisRange& axis) {
+  auto offset = [&](Real v) {
+    return grid ? GridOffset(g, v, axis.lo, axis.hi)
+                : ScaleOffset(g, v, axis.lo, axis.hi, g.plot.height());
+  };
   const std::vector<Real> ticks = Ticks(axis);
-  const Real top = ticks.empty() ? axis.hi : ticks.back();
-  return box.y1 - GridPixelY(top - axis.lo, axis.hi - axis.lo, box.height()) - 2 * fs;
+  for (Real v : ticks) {
+    const double y = g.plot.y1 - offset(v);
+    GridPen(c, g);
+    PicLine(c, g.plot.x0, y, g.plot.x1, y, g.gridColour);
+    PicText(c, HAlign::Right, VAlign::Middle, Number(decimals, v), g.plot.x0 - g.labelGap, y);
+  }
+  return offset(ticks.empty() ? axis.hi : ticks.back());
 }
 
-int UnitTitleYCurve(const AxesRect& box, int fs) {
-  return box.y0 - 2 * fs;
-}
-
-void DrawUnitTitle(Canvas& c, const AxesRect& box, int fs, const LanguageTexts& lang,
-                   const QString& unit, int y) {
-  SetChartFont(c, lang, 2, fs, kBlack);
+void DrawValueAxisX(Canvas& c, const ChartGeometry& g, const LanguageTexts& lang,
+                    const AxisRange& axis, int decimals) {
+  SetTextStyle(c, lang, g.axisText);
   SetPicBrush(c, kWhite, BrushStyle::Clear);
-  PicText(c, 2, 1, "(" + unit + ")", box.x0 - fs, y);
-}
-
-void DrawAxesOutline(Canvas& c, const AxesRect& box) {
-  SetPicPen(c, kBlack, PenStyle::Solid, 3);
-  SetPicBrush(c, kWhite, BrushStyle::Clear);
-  PicRect(c, box.x0, box.y0, box.x1, box.y1, kBlack);
-}
-
-void DrawCurve(Canvas& c, const std::vector<PixelPoint>& points, Colour colour) {
-  SetPicPen(c, colour, PenStyle::Solid, 2);
-  for (size_t i = 1; i < points.size(); ++i) {
-    PicLine(c, points[i - 1].x, points[i - 1].y, points[i].x, points[i].y, colour);
+  decimals = TickDecimals(axis, decimals);
+  for (Real v : Ticks(axis)) {
+    const double x = g.plot.x0 + ScaleOffset(g, v, axis.lo, axis.hi, g.plot.width());
+    GridPen(c, g);
+    PicLine(c, x, g.plot.y0, x, g.plot.y1, g.gridColour);
+    PicText(c, HAlign::Centre, VAlign::Top, Number(decimals, v), x, g.plot.y1 + g.labelGap);
   }
 }
 
-void DrawMarkers(Canvas& c, const std::vector<PixelPoint>& points, int fs, Colour brush,
-                 Colour pen) {
-  SetPicPen(c, pen, PenStyle::Solid, 1);
+void DrawUnitTitle(Canvas& c, const ChartGeometry& g, const LanguageTexts& lang,
+                   const QString& unit, double topTick) {
+  SetTextStyle(c, lang, g.axisText);
+  SetPicBrush(c, kWhite, BrushStyle::Clear);
+  const double y = (g.unitAtTopTick ? g.plot.y1 - topTick : g.plot.y0) - g.unitRaise;
+  PicText(c, HAlign::Right, g.unitBottomAligned ? VAlign::Bottom : VAlign::Middle, "(" + unit + ")",
+          g.plot.x0 - g.labelGap, y);
+}
+
+void DrawAxesOutline(Canvas& c, const ChartGeometry& g) {
+  SetPicPen(c, kBlack, PenStyle::Solid, g.framePen);
+  SetPicBrush(c, kWhite, BrushStyle::Clear);
+  PicRect(c, g.plot.x0, g.plot.y0, g.plot.x1, g.plot.y1, kBlack);
+}
+
+void DrawCurve(Canvas& c, const ChartGeometry& g, const std::vector<std::optional<ChartPoint>>& pts,
+               Colour colour) {
+  SetPicPen(c, colour, PenStyle::Solid, g.curvePen);
+  for (size_t i = 1; i < pts.size(); ++i) {
+    if (pts[i - 1] && pts[i])
+      PicLine(c, pts[i - 1]->x, pts[i - 1]->y, pts[i]->x, pts[i]->y, colour);
+  }
+}
+
+void DrawMarkers(Canvas& c, const ChartGeometry& g,
+                 const std::vector<std::optional<ChartPoint>>& pts, Colour brush, Colour pen) {
+  SetPicPen(c, pen, PenStyle::Solid, g.markerPen);
   SetPicBrush(c, brush, BrushStyle::Solid);
-  for (const PixelPoint& p : points) PicMarker(c, p.x, p.y, fs / 2);
+  for (const auto& p : pts) {
+    if (p) PicMarker(c, p->x, p->y, g.markerRadius);
+  }
   SetPicBrush(c, kWhite, BrushStyle::Clear);
 }
 
-PixelPoint LegendPlace(const ChartLayout& l, const AxesRect& box, LegendDirection dir, int c) {
-  const int x = box.x1 + RoundPixel(l.PlotWidth / 30.0);
-  const int step = RoundPixel(l.PlotWidth / 26.0);
-  return {x, dir == LegendDirection::Upward ? box.y1 - c * step : box.y0 + c * step};
+ChartPoint LegendPlace(const ChartGeometry& g, LegendDirection dir, int p) {
+  return {g.legendX, dir == LegendDirection::Upward ? g.plot.y1 - p * g.legendStep
+                                                    : g.plot.y0 + p * g.legendStep};
 }
 
-void DrawLegendEntry(Canvas& c, const ChartLayout& l, const AxesRect& box,
-                     const LanguageTexts& lang, LegendDirection dir, int position, PixelPoint last,
-                     const QString& label) {
-  const PixelPoint place = LegendPlace(l, box, dir, position);
-  const int stroke = RoundPixel(l.PlotWidth / 40.0);
-  SetPicPen(c, kBlack, PenStyle::Solid, 1);
+void DrawLegendEntry(Canvas& c, const ChartGeometry& g, const LanguageTexts& lang,
+                     LegendDirection dir, int position, ChartPoint last, const QString& label) {
+  const ChartPoint place = LegendPlace(g, dir, position);
+  SetPicPen(c, kBlack, PenStyle::Solid, g.leaderPen);
   PicLine(c, last.x, last.y, place.x, place.y, kBlack);
-  SetPicPen(c, kBlack, PenStyle::Solid, 2);
-  PicLine(c, place.x, place.y, place.x + stroke, place.y, kBlack);
-  SetChartFont(c, lang, 2, l.ChartFontSize, kBlack);
+  SetPicPen(c, kBlack, PenStyle::Solid, g.curvePen);
+  PicLine(c, place.x, place.y, place.x + g.legendStroke, place.y, kBlack);
+  SetTextStyle(c, lang, g.legendText);
   SetPicBrush(c, kWhite, BrushStyle::Clear);
-  PicText(c, 0, 1, label, place.x + stroke + l.ChartFontSize, place.y);
+  PicText(c, HAlign::Left, VAlign::Middle, label, place.x + g.legendStroke + g.legendGap, place.y);
 }
 
-void DrawLegendHeading(Canvas& c, const ChartLayout& l, const AxesRect& box,
-                       const LanguageTexts& lang, const QString& heading) {
-  SetChartFont(c, lang, 2, l.ChartFontSize, kBlue);
+void DrawLegendHeading(Canvas& c, const ChartGeometry& g, const LanguageTexts& lang,
+                       const QString& heading) {
+  SetTextStyle(c, lang, g.legendHeading);
   SetPicBrush(c, kWhite, BrushStyle::Clear);
-  PicText(c, 0, 2, heading, box.x1 + RoundPixel(l.PlotWidth / 30.0), box.y0);
+  PicText(c, HAlign::Left, VAlign::Bottom, heading, g.legendX, g.plot.y0);
 }
 
-void DrawReferenceLine(Canvas& c, const AxesRect& box, int fs, const LanguageTexts& lang, int y,
-                       int xLabel, const QString& label, LabelSide side) {
-  if (y < box.y0 || y > box.y1) return;
-  SetPicPen(c, kRed, PenStyle::Solid, 2);
-  SetPicBrush(c, kWhite, BrushStyle::Clear);
-  PicLine(c, box.x0, y, box.x1, y, kRed);
-  SetChartFont(c, lang, 2, fs, kRed);
-  PicText(c, 0, 2, label, xLabel, side == LabelSide::Above ? y - fs / 2 : y + 2 * fs);
+std::pair<double, double> ClearBand(const LabelBands& placed, std::pair<double, double> band,
+                                    bool up) {
+  for (std::size_t pass = 0; pass <= placed.size(); ++pass) {
+    const auto hit = std::find_if(placed.begin(), placed.end(), [&](const auto& b) {
+      return band.first < b.second - 1e-9 && b.first < band.second - 1e-9;
+    });
+    if (hit == placed.end()) break;
+    const double shift = up ? hit->first - band.second : hit->second - band.first;
+    band.first += shift;
+    band.second += shift;
+  }
+  return band;
 }
 
-void DrawThicknessMark(Canvas& c, const AxesRect& box, int fs, const LanguageTexts& lang, int x,
+void DrawReferenceLines(Canvas& c, const ChartGeometry& g, const LanguageTexts& lang,
+                        const std::vector<ReferenceLine>& refs, const AxisRange& yAxis) {
+  SetTextStyle(c, lang, g.referenceText);
+  SetPicBrush(c, kWhite, BrushStyle::Clear);
+  LabelBands placed;
+  for (const ReferenceLine& ref : refs) {
+    if (!std::isfinite(static_cast<double>(ref.value)) || ref.value < yAxis.lo ||
+        ref.value > yAxis.hi) {
+      continue;
+    }
+    const double y = g.plot.y1 - ScaleOffset(g, ref.value, yAxis.lo, yAxis.hi, g.plot.height());
+    SetPicPen(c, kRed, PenStyle::Solid, g.referencePen);
+    PicLine(c, g.plot.x0, y, g.plot.x1, y, kRed);
+    const double h = c.textHeight(ref.label);
+    auto place = [&](bool up) {
+      return ClearBand(placed,
+                       up ? std::make_pair(y - g.referenceGap - h, y - g.referenceGap)
+                          : std::make_pair(y + g.referenceGap, y + g.referenceGap + h),
+                       up);
+    };
+    const bool above = ref.side == LabelSide::Above;
+    auto band = place(above);
+    // A line close to the box's edge keeps its label inside, on the other side.
+    if (band.first < g.plot.y0 || band.second > g.plot.y1) {
+      const auto other = place(!above);
+      if (other.first >= g.plot.y0 && other.second <= g.plot.y1) band = other;
+    }
+    placed.push_back(band);
+    PicText(c, HAlign::Left, VAlign::Top, ref.label, g.referenceX, band.first);
+  }
+}
+
+void DrawThicknessMark(Canvas& c, const ChartGeometry& g, const LanguageTexts& lang, double x,
                        int r, const QString& label) {
-  SetPicPen(c, kBlue, PenStyle::Solid, 1);
+  SetPicPen(c, kBlue, PenStyle::Solid, g.markPen);
   SetPicBrush(c, kWhite, BrushStyle::Clear);
-  PicLine(c, x, box.y0, x, box.y1, kBlue);
-  const int y = box.y0 + r * (box.height() / 12);
-  const int stroke = box.width() / 30;
+  PicLine(c, x, g.plot.y0, x, g.plot.y1, kBlue);
+  const double y = g.plot.y0 + r * g.snapDown(g.plot.height() / 12);
+  const double stroke = g.snapDown(g.plot.width() / 30);
   PicLine(c, x, y, x + stroke, y, kBlue);
-  SetChartFont(c, lang, 2, fs, kBlue);
-  PicText(c, 0, 1, label, x + stroke + fs, y);
+  SetTextStyle(c, lang, g.markText);
+  PicText(c, HAlign::Left, VAlign::Middle, label, x + stroke + g.markGap, y);
 }
 
 }  // namespace qora

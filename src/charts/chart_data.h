@@ -1,11 +1,12 @@
 // The values of the last drawn chart ("the last chart"): what an analysis' compute
-// returns, what the read-out point, the printouts and the table preview read. Owned by the
-// screen that drew last; never a global.
+// returns, with the texts it shows beside them, and what the read-out point, the printouts
+// and the table preview read. Owned by the screen that drew last; never a global.
 #pragma once
 
 #include <array>
 #include <string>
 
+#include "charts/chart_spec.h"
 #include "engine/real.h"
 
 namespace qora {
@@ -54,6 +55,9 @@ struct ChartData {
   std::string economicThicknessName;  // UTF-8
 
   AxisRange xAxis, yAxis;
+
+  // The texts of the chart, described from the same inputs as the values.
+  ChartSpec spec;
 };
 
 // Pixel positions of the plotted points of the last drawn chart, relative to the axes box

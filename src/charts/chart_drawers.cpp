@@ -1,16 +1,76 @@
 #include "charts/chart_drawers.h"
 
-#include <cstdlib>
-#include <optional>
+#include <cmath>
 
+#include "charts/chart_background.h"
 #include "engine/standard_thickness.h"
 #include "engine/units.h"
+#include "model/app_state.h"
 #include "model/language.h"
 #include "toolkit/canvas.h"
 #include "toolkit/colour.h"
 #include "toolkit/draw.h"
 
 namespace qora {
+
+namespace {
+
+bool Finite(Real v) {
+  return std::isfinite(static_cast<double>(v));
+}
+
+int Pixel(double offset) {
+  return static_cast<int>(std::lround(offset));
+}
+
+using Points = std::vector<std::optional<ChartPoint>>;
+
+std::optional<ChartPoint> LastPoint(const Points& pts) {
+  for (auto it = pts.rbegin(); it != pts.rend(); ++it) {
+    if (*it) return *it;
+  }
+  return std::nullopt;
+}
+
+// The x and y axes of the single-curve and overall charts, the unit title above the box,
+// the outline.
+void DrawCurveAxes(Canvas& c, const ChartGeometry& g, const LanguageTexts& lang,
+                   const ChartData& d) {
+  DrawValueAxisX(c, g, lang, d.xAxis, d.spec.xDecimals);
+  const double top = DrawValueAxisY(c, g, lang, d.yAxis, d.spec.yDecimals, false);
+  DrawUnitTitle(c, g, lang, d.spec.yUnit, top);
+  DrawAxesOutline(c, g);
+}
+
+double XOffset(const ChartGeometry& g, const ChartData& d, Real x) {
+  return ScaleOffset(g, x, d.xAxis.lo, d.xAxis.hi, g.plot.width());
+}
+double YOffset(const ChartGeometry& g, const ChartData& d, Real y) {
+  return ScaleOffset(g, y, d.yAxis.lo, d.yAxis.hi, g.plot.height());
+}
+
+// A stocked series' label beside its last point inside the box: to the right of it, or
+// ending left of it and above it where it would run past the box (and into the corner
+// logo); moved down past the labels placed before it.
+void SeriesLabel(Canvas& c, const ChartGeometry& g, const LanguageTexts& lang, LabelBands& placed,
+                 const Points& pts, const QString& text, Colour colour) {
+  const auto last = LastPoint(pts);
+  if (!last || text.isEmpty()) return;
+  TextStyle style = g.seriesText;
+  style.colour = colour;
+  SetTextStyle(c, lang, style);
+  SetPicBrush(c, kWhite, BrushStyle::Clear);
+  const QSizeF size = c.textSize(text);
+  const bool fits = last->x + size.width() <= g.plot.x1;
+  const double left = fits ? last->x : last->x - g.seriesGap - size.width();
+  const double top =
+      fits ? last->y - size.height() / 2 : last->y - 1.5 * g.seriesGap - size.height();
+  const auto band = ClearBand(placed, {top, top + size.height()}, false);
+  placed.push_back(band);
+  PicText(c, HAlign::Left, VAlign::Top, text, left, band.first);
+}
+
+}  // namespace
 
 ChartKind KindOf(AnalysisId id) {
   switch (id) {
@@ -27,197 +87,174 @@ ChartKind KindOf(AnalysisId id) {
   }
 }
 
-bool PlotsCurveE(AnalysisId id) {
-  switch (id) {
-    case AnalysisId::ChilledEnergy:
-    case AnalysisId::ChilledEnergyCost:
-    case AnalysisId::ChilledOverall:
-    case AnalysisId::HotHeatLoss:
-    case AnalysisId::HotHeatLossCost:
-    case AnalysisId::HotOverall:
-      return true;
-    default:
-      return false;
-  }
-}
-
 int AxesModeOf(AnalysisId id) {
   return KindOf(id) == ChartKind::Grid ? 1 : 2;
+}
+
+bool IsHotAnalysis(AnalysisId id) {
+  return static_cast<int>(id) >= static_cast<int>(AnalysisId::HotKConst);
 }
 
 Real StockThickness(int unitSystem, int n) {
   return ConvertUnits(kQThickness, kSI, unitSystem, InsulThicknessMM[n]);
 }
 
-PixelTables DrawGridChart(Canvas& c, const ChartLayout& l, const LanguageTexts& lang,
-                          const ChartData& d, const GridChartOptions& options) {
-  PixelTables px;
-  const AxesRect box = *AxesBox(l, 1);
-  const int fs = l.ChartFontSize;
-  DrawPipeSizeAxis(c, box, fs, lang, d.sizeFrom, d.sizeTo, options.sizeNames);
-  DrawValueAxisY(c, box, fs, lang, d.yAxis, options.yDecimals, true);
-  DrawUnitTitle(c, box, fs, lang, options.yUnit, UnitTitleYGrid(box, fs, d.yAxis));
-  DrawAxesOutline(c, box);
-  DrawLegendHeading(c, l, box, lang, options.legendHeading);
+PixelTables DrawChart(Canvas& c, const ChartGeometry& g, const LanguageTexts& lang,
+                      const ChartData& data) {
+  DrawHeading(c, g, lang, data.spec);
+  switch (KindOf(data.analysis)) {
+    case ChartKind::Grid:
+      return DrawGridChart(c, g, lang, data);
+    case ChartKind::Curve:
+      return DrawCurveChart(c, g, lang, data);
+    case ChartKind::Overall:
+      return DrawOverallChart(c, g, lang, data);
+  }
+  return {};
+}
 
+PixelTables DrawScreenChart(Canvas& c, const ChartLayout& layout, const AppState& state,
+                            const ChartData& data) {
+  DrawChartBackground(c, layout, BrandPicturesFor(state));
+  return DrawChart(c, ScreenChartGeometry(layout, KindOf(data.analysis)), state.lang, data);
+}
+
+PixelTables DrawGridChart(Canvas& c, const ChartGeometry& g, const LanguageTexts& lang,
+                          const ChartData& d) {
+  PixelTables px;
+  const ChartSpec& spec = d.spec;
+  DrawPipeSizeAxis(c, g, lang, d.sizeFrom, d.sizeTo, spec.sizeNames);
+  const double top = DrawValueAxisY(c, g, lang, d.yAxis, spec.yDecimals, true);
+  DrawUnitTitle(c, g, lang, spec.yUnit, top);
+  DrawAxesOutline(c, g);
+  DrawLegendHeading(c, g, lang, spec.legendHeading);
+
+  std::array<double, 40> columns{};
   for (int j = d.sizeFrom; j <= d.sizeTo && j >= 1 && j <= 40; ++j) {
-    px.columnX[j - 1] = SizeColumnX(j, d.sizeFrom, d.sizeTo, box.width());
+    columns[j - 1] = ColumnOffset(g, j, d.sizeFrom, d.sizeTo);
+    px.columnX[j - 1] = Pixel(columns[j - 1]);
   }
   // The last curve first, so the first one of the range lies on top.
   for (int r = d.curveTo; r >= d.curveFrom && r >= 1; --r) {
     if (r > 10) continue;
-    std::vector<PixelPoint> points;
+    Points points;
     for (int j = d.sizeFrom; j <= d.sizeTo && j >= 1 && j <= 40; ++j) {
-      const int dy = GridPixelY(d.chartResults[r - 1][j - 1] - d.yAxis.lo, d.yAxis.hi - d.yAxis.lo,
-                                box.height());
-      px.cellY[r - 1][j - 1] = dy;
-      points.push_back({box.x0 + px.columnX[j - 1], box.y1 - dy});
-    }
-    if (points.empty()) continue;
-    DrawCurve(c, points);
-    DrawLegendEntry(c, l, box, lang, options.direction, r, points.back(),
-                    options.curveLabels[r - 1]);
-    DrawMarkers(c, points, fs, PaletteColor(r));
-  }
-  return px;
-}
-
-namespace {
-
-void DrawCurveAxes(Canvas& c, const AxesRect& box, int fs, const LanguageTexts& lang,
-                   const ChartData& d, int xDecimals, int yDecimals, const QString& yUnit) {
-  DrawValueAxisX(c, box, fs, lang, d.xAxis, xDecimals);
-  DrawValueAxisY(c, box, fs, lang, d.yAxis, yDecimals, false);
-  DrawUnitTitle(c, box, fs, lang, yUnit, UnitTitleYCurve(box, fs));
-  DrawAxesOutline(c, box);
-}
-
-}  // namespace
-
-PixelTables DrawCurveChart(Canvas& c, const ChartLayout& l, const LanguageTexts& lang,
-                           const ChartData& d, const CurveChartOptions& options) {
-  PixelTables px;
-  const AxesRect box = *AxesBox(l, 2);
-  const int fs = l.ChartFontSize;
-  DrawCurveAxes(c, box, fs, lang, d, options.xDecimals, options.yDecimals, options.yUnit);
-
-  const int xLabel = HeadingLayout(l).xCentre;
-  for (const ReferenceLine& ref : options.references) {
-    const int y = box.y1 - ScalePixel(ref.value, d.yAxis.lo, d.yAxis.hi, box.height());
-    DrawReferenceLine(c, box, fs, lang, y, xLabel, ref.label, ref.side);
-  }
-
-  const auto& values = options.plotE ? d.curveE : d.curveY;
-  std::vector<PixelPoint> points;
-  for (int i = 0; i < 41; ++i) {
-    px.pointX[i] = ScalePixel(d.curveX[i], d.xAxis.lo, d.xAxis.hi, box.width());
-    px.pointY[i] = ScalePixel(values[i], d.yAxis.lo, d.yAxis.hi, box.height());
-    points.push_back({box.x0 + px.pointX[i], box.y1 - px.pointY[i]});
-  }
-  DrawCurve(c, points);
-  DrawMarkers(c, points, fs, kAqua);
-  return px;
-}
-
-namespace {
-
-bool Inside(int dx, int dy, const AxesRect& box) {
-  return dx >= 0 && dx <= box.width() && dy >= 0 && dy <= box.height();
-}
-
-// One stocked series: segments between consecutive points inside the box, the label at the
-// last point inside, markers at the points inside.
-// Returns where the label was written (its anchor), or nothing when no point is inside.
-std::optional<PixelPoint> DrawStockSeries(Canvas& c, const AxesRect& box, int fs,
-                                          const LanguageTexts& lang, const std::array<int, 15>& xs,
-                                          const std::array<int, 15>& ys, Colour lineColour,
-                                          Colour markerBrush, Colour markerPen,
-                                          const QString& label, std::optional<PixelPoint> avoid) {
-  std::vector<PixelPoint> inside;
-  SetPicPen(c, lineColour, PenStyle::Solid, 2);
-  for (int n = 0; n < 15; ++n) {
-    if (xs[n] >= kOutsideBox || ys[n] >= kOutsideBox) continue;
-    const PixelPoint p{box.x0 + xs[n], box.y1 - ys[n]};
-    if (n > 0 && xs[n - 1] < kOutsideBox && ys[n - 1] < kOutsideBox) {
-      PicLine(c, box.x0 + xs[n - 1], box.y1 - ys[n - 1], p.x, p.y, lineColour);
-    }
-    inside.push_back(p);
-  }
-  std::optional<PixelPoint> written;
-  if (!label.isEmpty() && !inside.empty()) {
-    // At the series' end, unless that end lies in the band of the result line at the top
-    // of the box or beside the other series' label: then at the last point clear of both.
-    auto clear = [&](const PixelPoint& p) {
-      return p.y >= box.y0 + 3 * fs && (!avoid || std::abs(p.y - avoid->y) >= 2 * fs);
-    };
-    PixelPoint at = inside.back();
-    for (auto it = inside.rbegin(); it != inside.rend(); ++it) {
-      if (clear(*it)) {
-        at = *it;
-        break;
+      const Real v = d.chartResults[r - 1][j - 1];
+      if (!Finite(v)) {
+        px.cellY[r - 1][j - 1] = kOutsideBox;
+        points.push_back(std::nullopt);
+        continue;
       }
+      const double dy = GridOffset(g, v, d.yAxis.lo, d.yAxis.hi);
+      px.cellY[r - 1][j - 1] = Pixel(dy);
+      points.push_back(ChartPoint{g.plot.x0 + columns[j - 1], g.plot.y1 - dy});
     }
-    SetChartFont(c, lang, 2, fs, lineColour);
-    SetPicBrush(c, kWhite, BrushStyle::Clear);
-    PicText(c, 0, 1, label, at.x, at.y);
-    written = at;
+    const auto last = LastPoint(points);
+    if (!last) continue;
+    DrawCurve(c, g, points);
+    DrawLegendEntry(c, g, lang, spec.direction, r, *last, spec.curveLabels[r - 1]);
+    DrawMarkers(c, g, points, PaletteColor(r));
   }
-  DrawMarkers(c, inside, fs, markerBrush, markerPen);
-  return written;
+  return px;
 }
 
-}  // namespace
-
-PixelTables DrawOverallChart(Canvas& c, const ChartLayout& l, const LanguageTexts& lang,
-                             const ChartData& d, const OverallChartOptions& options) {
+PixelTables DrawCurveChart(Canvas& c, const ChartGeometry& g, const LanguageTexts& lang,
+                           const ChartData& d) {
   PixelTables px;
-  const AxesRect box = *AxesBox(l, 2);
-  const int fs = l.ChartFontSize;
-  DrawCurveAxes(c, box, fs, lang, d, options.xDecimals, options.yDecimals, options.yUnit);
+  DrawCurveAxes(c, g, lang, d);
+  DrawReferenceLines(c, g, lang, d.spec.references, d.yAxis);
+
+  const auto& values = d.spec.plotE ? d.curveE : d.curveY;
+  Points points;
+  for (int i = 0; i < 41; ++i) {
+    if (!Finite(d.curveX[i]) || !Finite(values[i])) {
+      px.pointX[i] = px.pointY[i] = kOutsideBox;
+      points.push_back(std::nullopt);
+      continue;
+    }
+    const double dx = XOffset(g, d, d.curveX[i]), dy = YOffset(g, d, values[i]);
+    px.pointX[i] = Pixel(dx);
+    px.pointY[i] = Pixel(dy);
+    points.push_back(ChartPoint{g.plot.x0 + dx, g.plot.y1 - dy});
+  }
+  DrawCurve(c, g, points);
+  DrawMarkers(c, g, points, kAqua);
+  return px;
+}
+
+PixelTables DrawOverallChart(Canvas& c, const ChartGeometry& g, const LanguageTexts& lang,
+                             const ChartData& d) {
+  PixelTables px;
+  const ChartSpec& spec = d.spec;
+  DrawCurveAxes(c, g, lang, d);
 
   for (int r = 1; r <= 10; ++r) {
     const Real t = d.chartResults[r - 1][0];
-    if (options.markLabels[r - 1].isEmpty() || !(t > d.xAxis.lo) || !(t < d.xAxis.hi)) continue;
-    const int x = box.x0 + ScalePixel(t, d.xAxis.lo, d.xAxis.hi, box.width());
-    DrawThicknessMark(c, box, fs, lang, x, r, options.markLabels[r - 1]);
+    if (spec.markLabels[r - 1].isEmpty() || !(t > d.xAxis.lo) || !(t < d.xAxis.hi)) continue;
+    DrawThicknessMark(c, g, lang, g.plot.x0 + XOffset(g, d, t), r, spec.markLabels[r - 1]);
   }
 
-  std::vector<PixelPoint> curve;
+  Points curve;
   for (int i = 0; i < 41; ++i) {
-    px.pointX[i] = ScalePixel(d.curveX[i], d.xAxis.lo, d.xAxis.hi, box.width());
-    px.pointY[i] = ScalePixel(d.curveE[i], d.yAxis.lo, d.yAxis.hi, box.height());
-    curve.push_back({box.x0 + px.pointX[i], box.y1 - px.pointY[i]});
+    if (!Finite(d.curveX[i]) || !Finite(d.curveE[i])) {
+      px.pointX[i] = px.pointY[i] = kOutsideBox;
+      curve.push_back(std::nullopt);
+      continue;
+    }
+    const double dx = XOffset(g, d, d.curveX[i]), dy = YOffset(g, d, d.curveE[i]);
+    px.pointX[i] = Pixel(dx);
+    px.pointY[i] = Pixel(dy);
+    curve.push_back(ChartPoint{g.plot.x0 + dx, g.plot.y1 - dy});
   }
-  DrawCurve(c, curve);
+  DrawCurve(c, g, curve);
 
-  auto stockY = [&](Real v, int x) {
-    const int y = ScalePixel(v, d.yAxis.lo, d.yAxis.hi, box.height());
-    return Inside(x, y, box) ? y : kOutsideBox;
+  // The stocked points inside the box; the others are left out of the series.
+  auto inside = [&](double dx, double dy) {
+    return dx >= 0 && dx <= g.plot.width() + 1e-9 && dy >= 0 && dy <= g.plot.height() + 1e-9;
+  };
+  auto series = [&](const std::array<Real, 15>& values, std::array<int, 15>& ys) {
+    Points pts;
+    for (int n = 0; n < 15; ++n) {
+      const Real x = StockThickness(d.unitSystem, n);
+      const double dx = XOffset(g, d, x);
+      const double dy = Finite(values[n]) ? YOffset(g, d, values[n]) : -1;
+      if (!Finite(values[n]) || !inside(dx, dy)) {
+        ys[n] = kOutsideBox;
+        pts.push_back(std::nullopt);
+        continue;
+      }
+      ys[n] = Pixel(dy);
+      pts.push_back(ChartPoint{g.plot.x0 + dx, g.plot.y1 - dy});
+    }
+    return pts;
   };
   for (int n = 0; n < 15; ++n) {
-    const int x = ScalePixel(StockThickness(d.unitSystem, n), d.xAxis.lo, d.xAxis.hi, box.width());
-    const bool xInside = x >= 0 && x <= box.width();
-    px.stockX[n] = xInside ? x : kOutsideBox;
-    px.stockEnergyY[n] = xInside ? stockY(d.stockEnergyCost[n], x) : kOutsideBox;
-    px.stockInsulationY[n] = xInside ? stockY(d.stockInsulationCost[n], x) : kOutsideBox;
-    px.stockTotalY[n] = xInside ? stockY(d.stockTotalCost[n], x) : kOutsideBox;
+    const double dx = XOffset(g, d, StockThickness(d.unitSystem, n));
+    px.stockX[n] = dx >= 0 && dx <= g.plot.width() + 1e-9 ? Pixel(dx) : kOutsideBox;
   }
-  std::vector<PixelPoint> energyMarks;
-  for (int n = 0; n < 15; ++n) {
-    if (px.stockX[n] < kOutsideBox && px.stockEnergyY[n] < kOutsideBox) {
-      energyMarks.push_back({box.x0 + px.stockX[n], box.y1 - px.stockEnergyY[n]});
-    }
-  }
-  DrawMarkers(c, energyMarks, fs, kAqua);
-  const auto insulationLabelAt =
-      DrawStockSeries(c, box, fs, lang, px.stockX, px.stockInsulationY, kRed, kYellow, kRed,
-                      options.insulationLabel, std::nullopt);
-  DrawStockSeries(c, box, fs, lang, px.stockX, px.stockTotalY, kBlack, kWhite, kBlack,
-                  options.totalLabel, insulationLabelAt);
+  const Points energy = series(d.stockEnergyCost, px.stockEnergyY);
+  const Points insulation = series(d.stockInsulationCost, px.stockInsulationY);
+  const Points total = series(d.stockTotalCost, px.stockTotalY);
+  DrawMarkers(c, g, energy, kAqua);
+  DrawCurve(c, g, insulation, kRed);
+  DrawMarkers(c, g, insulation, kYellow, kRed);
+  DrawCurve(c, g, total, kBlack);
+  DrawMarkers(c, g, total, kWhite, kBlack);
 
-  SetChartFont(c, lang, 2, fs, kBlue);
+  // The result line first (inside the box it claims its band), then the series labels:
+  // the total usually ends highest, so it is labelled first.
+  SetTextStyle(c, lang, g.resultText);
   SetPicBrush(c, kWhite, BrushStyle::Clear);
-  PicText(c, 0, 0, options.resultText, box.x0 + box.width() / 2, box.y0 + fs);
+  LabelBands placed;
+  const double resultHeight = c.textHeight(spec.resultText);
+  if (g.resultInside) {
+    placed.push_back({g.resultY, g.resultY + resultHeight});
+    PicText(c, HAlign::Left, VAlign::Top, spec.resultText, g.resultX, g.resultY);
+  } else {
+    PicText(c, HAlign::Left, VAlign::Bottom, spec.resultText, g.resultX, g.resultY);
+  }
+  SeriesLabel(c, g, lang, placed, total, spec.totalLabel, kBlack);
+  SeriesLabel(c, g, lang, placed, insulation, spec.insulationLabel, kRed);
   return px;
 }
 

@@ -1,66 +1,44 @@
-// The three chart shapes of the line screens, drawn once for both screens: thickness over
-// a range of pipe sizes with one curve per list position (grid charts), one curve of 41
-// points over an axis that ends at the entered maximum (curve charts), and the overall-cost
-// chart (an energy-cost curve with the stocked-thickness series and thickness marks).
-// The callers draw the background and the heading; these draw the axes box and what is in
-// it, and return the pixel tables of the read-out.
+// The one renderer of the line-screen charts: the heading and the three chart shapes
+// (thickness over a range of pipe sizes with one curve per list position, one curve of 41
+// points, the overall-cost chart with its stocked-thickness series and thickness marks),
+// drawn from a chart's values and its spec through a geometry. The screen draws with its
+// pixel geometry, the printed page with its millimetre geometry; what the chart shows is
+// decided once, here and in the conventions.
 #pragma once
-
-#include <QString>
-#include <array>
-#include <vector>
 
 #include "charts/chart_conventions.h"
 #include "charts/chart_data.h"
-#include "charts/chart_layout.h"
+#include "charts/chart_geometry.h"
 
 namespace qora {
 
 class Canvas;
+struct AppState;
 struct LanguageTexts;
 
-enum class ChartKind { Grid, Curve, Overall };
 ChartKind KindOf(AnalysisId id);
-// Single-curve charts of energy or cost plot curveE; the temperature charts plot curveY.
-bool PlotsCurveE(AnalysisId id);
-// The axes-box mode of an analysis: 1 for the grid charts (legend column), else 2.
+// True for the analyses of the hot-water screen.
+bool IsHotAnalysis(AnalysisId id);
+// The axes-box mode of a chart on a screen: 1 for the grid charts (legend column), else 2.
 int AxesModeOf(AnalysisId id);
 
-struct GridChartOptions {
-  LegendDirection direction = LegendDirection::Upward;
-  QString legendHeading;
-  std::array<QString, 10> curveLabels;  // by list position 1..10
-  std::vector<QString> sizeNames;       // by pipe-size position 1..40
-  int yDecimals = 1;
-  QString yUnit;
-};
-PixelTables DrawGridChart(Canvas& c, const ChartLayout& layout, const LanguageTexts& lang,
-                          const ChartData& data, const GridChartOptions& options);
+// The heading and the chart in the axes box; the caller draws the background or page
+// frame first. Returns the pixel tables of the read-out (offsets from the box, meaningful
+// on a pixel geometry).
+PixelTables DrawChart(Canvas& c, const ChartGeometry& g, const LanguageTexts& lang,
+                      const ChartData& data);
 
-struct ReferenceLine {
-  Real value = 0;
-  QString label;
-  LabelSide side = LabelSide::Above;
-};
-struct CurveChartOptions {
-  bool plotE = false;  // plot curveE (energy, cost) instead of curveY (temperatures)
-  int xDecimals = 0;
-  int yDecimals = 1;
-  QString yUnit;
-  std::vector<ReferenceLine> references;
-};
-PixelTables DrawCurveChart(Canvas& c, const ChartLayout& layout, const LanguageTexts& lang,
-                           const ChartData& data, const CurveChartOptions& options);
+// The chart as a screen shows it: the empty chart page (frame, watermark, corner logo),
+// then the chart at the screen's pixel geometry.
+PixelTables DrawScreenChart(Canvas& c, const ChartLayout& layout, const AppState& state,
+                            const ChartData& data);
 
-struct OverallChartOptions {
-  int xDecimals = 0;
-  int yDecimals = 1;
-  QString yUnit;
-  std::array<QString, 10> markLabels;  // by chartResults row; empty: no mark
-  QString insulationLabel, totalLabel, resultText;
-};
-PixelTables DrawOverallChart(Canvas& c, const ChartLayout& layout, const LanguageTexts& lang,
-                             const ChartData& data, const OverallChartOptions& options);
+PixelTables DrawGridChart(Canvas& c, const ChartGeometry& g, const LanguageTexts& lang,
+                          const ChartData& data);
+PixelTables DrawCurveChart(Canvas& c, const ChartGeometry& g, const LanguageTexts& lang,
+                           const ChartData& data);
+PixelTables DrawOverallChart(Canvas& c, const ChartGeometry& g, const LanguageTexts& lang,
+                             const ChartData& data);
 
 // Stocked thickness n (0..14) in the thickness unit of the unit system.
 Real StockThickness(int unitSystem, int n);

@@ -16,9 +16,11 @@ int PageSources::langIndex() const {
 QStringList PageSources::section(const QString& base, const QString& key) {
   auto it = files_.find(base);
   if (it == files_.end()) {
-    // A missing file reads as no lines, so every key of it is missing.
-    const QString path = LanguageFilePath(state_.appDir, langIndex(), base);
-    it = files_.insert(base, ReadLanguageLines(path, langIndex(), nullptr));
+    // An edition without its own file reads the English one; a file missing there too
+    // reads as no lines, so every key of it is missing.
+    int decodeAs = 1;
+    const QString path = LanguageFileOrEnglish(state_.appDir, langIndex(), base, &decodeAs);
+    it = files_.insert(base, ReadLanguageLines(path, decodeAs, nullptr));
   }
   // A key without lines is present; only a key that is not in the file is missing.
   if (!it->contains(key)) {

@@ -22,8 +22,9 @@ class PageSources {
   int langIndex() const;
   bool secondBrand() const { return langIndex() == 6; }
 
-  // The lines of section `key` of the language file `base` ("prd.qdt"): empty when the
-  // file or the key is missing.
+  // The lines of section `key` of the language file `base` ("prd.qdt") of the edition, or
+  // of the English edition when the edition has no such file: empty when the file or the
+  // key is missing.
   QStringList section(const QString& base, const QString& key);
   // "base key" of every section asked for that the file does not have (a missing file
   // makes all of its keys missing), in the order asked.

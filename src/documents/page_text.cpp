@@ -5,15 +5,9 @@
 
 namespace qora {
 
-namespace {
-
-constexpr int kLeft = 0, kBottom = 2;  // alignment codes
-
-}  // namespace
-
 double DrawTextSection(Canvas& pic, const QStringList& lines, double x, double step, double y0) {
   for (qsizetype i = 0; i < lines.size(); ++i) {
-    if (!lines[i].isEmpty()) PicText(pic, kLeft, kBottom, lines[i], x, y0 + i * step);
+    if (!lines[i].isEmpty()) PicText(pic, HAlign::Left, VAlign::Bottom, lines[i], x, y0 + i * step);
   }
   return y0 + lines.size() * step;
 }
@@ -28,7 +22,8 @@ double DrawRichSection(Canvas& pic, const QStringList& lines, double x, double s
 double DrawPrintedSection(Canvas& page, const QStringList& lines, double x, double step,
                           double y0) {
   for (qsizetype i = 0; i < lines.size(); ++i) {
-    if (!lines[i].isEmpty()) PrnText(page, kLeft, kBottom, lines[i], x, y0 + i * step);
+    if (!lines[i].isEmpty())
+      PrnText(page, HAlign::Left, VAlign::Bottom, lines[i], x, y0 + i * step);
   }
   return y0 + lines.size() * step;
 }
@@ -70,7 +65,7 @@ double DrawTableRows(Canvas& c, const QStringList& lines, const std::vector<doub
       if (how == CellText::RichTop) {
         PicRichText(c, x, y, cell);
       } else {
-        PicText(c, kLeft, kBottom, cell, x, y);
+        PicText(c, HAlign::Left, VAlign::Bottom, cell, x, y);
       }
     }
   }

@@ -117,7 +117,7 @@ Real HotThickness(const CalcContext& ctx, Real tAmbient, Real tSurface, Real tLi
 
 // Flat cold surface: the thickness is Leq itself. A thickness that cannot be had (h = 0
 // gives no finite answer) is 0, as an unsolvable pipe is.
-Real FlatThickness(const CalcContext& ctx, Real tAmbient, Real tLine, Real tSurface, Real k,
+Real FlatThickness(const CalcContext& ctx, Real tAmbient, Real tSurface, Real tLine, Real k,
                    Real h) {
   if (tSurface >= tAmbient) return 0;
   const Real t = RequiredEquivalentThickness(ctx.unitSystem, tAmbient, tSurface, tLine, k, h);

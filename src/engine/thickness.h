@@ -20,8 +20,8 @@ Real CondensationThickness(const CalcContext& ctx, Real tAmbient, Real tSurface,
                            Real r1, Real h);
 Real HotThickness(const CalcContext& ctx, Real tAmbient, Real tSurface, Real tLine, Real k, Real r1,
                   Real h);
-// Note the argument order: tLine before tSurface.
-Real FlatThickness(const CalcContext& ctx, Real tAmbient, Real tLine, Real tSurface, Real k,
+// The temperatures in the order of the cylinder solvers: air, surface, line.
+Real FlatThickness(const CalcContext& ctx, Real tAmbient, Real tSurface, Real tLine, Real k,
                    Real h);
 
 // std::nullopt when the end temperature is not achievable (equal to or beyond the room

@@ -12,9 +12,10 @@ void LoadProgramState(AppState& state, const QString& appDir) {
   if (!LoadLanguageTexts(state.lang, appDir, lang) && lang != 1) {
     LoadLanguageTexts(state.lang, appDir, 1);
   }
-  ReadParamFile(state.params, state.paramPath());
-  ReadInsulFile(state.insul, state.insulPath());
-  ReadCostFile(state.costs, state.costPath());
+  // Table files hold names in the edition's language: UTF-8, or its legacy code page.
+  ReadParamFile(state.params, state.paramPath(), lang);
+  ReadInsulFile(state.insul, state.insulPath(), lang);
+  ReadCostFile(state.costs, state.costPath(), lang);
   LoadSettings(state.settings, state.iniPath());
 }
 

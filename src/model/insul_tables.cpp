@@ -29,11 +29,11 @@ QString CostToText(Real v) {
 
 }  // namespace
 
-bool ReadInsulFile(InsulTables& t, const QString& path) {
+bool ReadInsulFile(InsulTables& t, const QString& path, int langIndex) {
   t = InsulTables{};
   QByteArray bytes;
   if (!ReadFileBytes(path, bytes)) return false;
-  LineCursor in(SplitLines(DecodeLanguageBytes(bytes, 1)));
+  LineCursor in(SplitLines(DecodeLanguageBytes(bytes, langIndex)));
 
   in.skip();  // "; Insulation Sheet"
   for (auto& unit : t.sheet) {
@@ -79,10 +79,10 @@ bool WriteInsulFile(const InsulTables& t, const LanguageTexts& n, const QString&
   return WriteFileAtomically(path, out.bytes());
 }
 
-bool ReadCostFile(CostTables& t, const QString& path) {
+bool ReadCostFile(CostTables& t, const QString& path, int langIndex) {
   QByteArray bytes;
   if (!ReadFileBytes(path, bytes)) return false;
-  LineCursor in(SplitLines(DecodeLanguageBytes(bytes, 1)));
+  LineCursor in(SplitLines(DecodeLanguageBytes(bytes, langIndex)));
   t.remark = in.next();
   for (auto* table : {&t.ips, &t.copper}) {
     in.skip();  // the table's title line

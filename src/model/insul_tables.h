@@ -16,7 +16,7 @@ struct InsulTables {
   std::array<std::array<std::array<QString, 40>, 2>, 3> tube;            // [unit-1][col-1][row-1]
   std::array<std::array<std::array<QString, 40>, 12>, 3> tubeThickness;  // [unit-1][r-1][c-1]
 };
-bool ReadInsulFile(InsulTables& t, const QString& path);
+bool ReadInsulFile(InsulTables& t, const QString& path, int langIndex = 1);
 bool WriteInsulFile(const InsulTables& t, const LanguageTexts& names, const QString& path);
 
 struct CostTables {
@@ -30,7 +30,7 @@ struct CostTables {
   }
 };
 // If the file cannot be opened nothing changes (returns false).
-bool ReadCostFile(CostTables& t, const QString& path);
+bool ReadCostFile(CostTables& t, const QString& path, int langIndex = 1);
 bool WriteCostFile(const CostTables& t, const QString& path);
 
 }  // namespace qora

@@ -1,9 +1,11 @@
 #include "model/language.h"
 
+#include <QFileInfo>
 #include <QStringDecoder>
 
 #include "engine/units.h"
 #include "model/text_file.h"
+#include "toolkit/font_families.h"
 
 namespace qora {
 
@@ -39,8 +41,22 @@ const char* LegacyCodec(int langIndex) {
 QString LanguageTexts::MsgText(int i) const {
   return At(msg, i);
 }
+QString EditionFace(int langIndex) {
+  switch (langIndex) {
+    case 3:
+      return QString::fromLatin1(kChineseFace);
+    case 4:
+      return QString::fromLatin1(kJapaneseFace);
+    case 5:
+      return QString::fromLatin1(kThaiFace);
+    default:
+      return QString::fromLatin1(kLatinFace);
+  }
+}
+
 QString LanguageTexts::Font(int i) const {
-  return At(fonts, i);
+  const QString face = At(fonts, i).trimmed();
+  return face.isEmpty() ? EditionFace(langIndex) : face;
 }
 QString LanguageTexts::QuantityName(int code) const {
   return At(quantityNames, code - 1);
@@ -66,6 +82,7 @@ QString LanguageTexts::hint(const QString& role) const {
 
 LanguageTexts BuiltinLanguageTexts() {
   LanguageTexts t;
+  t.fonts.fill(QString::fromLatin1(kLatinFace));
   Fill(t.menuItemNames,
        {"Product Data", "Chilled Water", "Hot Water", "Duct System", "Storage Tank",
         "Operating Tank", "R Value", "Appendix", "Conversion", "Quit"});
@@ -113,6 +130,14 @@ QString LanguageFolder(int langIndex) {
 QString LanguageFilePath(const QString& appDir, int langIndex, const QString& base) {
   const QString l = LanguageFolder(langIndex);
   return appDir + QLatin1Char('/') + l + QLatin1Char('/') + l + QLatin1Char('-') + base;
+}
+
+QString LanguageFileOrEnglish(const QString& appDir, int langIndex, const QString& base,
+                              int* decodeAs) {
+  const QString own = LanguageFilePath(appDir, langIndex, base);
+  const bool present = QFileInfo(own).isFile();
+  if (decodeAs) *decodeAs = present ? langIndex : 1;
+  return present ? own : LanguageFilePath(appDir, 1, base);
 }
 
 QString DecodeLanguageBytes(const QByteArray& bytes, int langIndex) {

@@ -15,7 +15,14 @@ namespace qora {
 inline constexpr std::array<const char*, 6> LangFolders = {"EN", "EU",   "CN",
                                                            "JP", "THAI", "QORAPUR"};
 
+// The font rule, the one place that says which family a text is drawn with: the face the
+// message file names for the entry, else the family of the edition's script that the
+// set-up installs (Latin editions Liberation Sans, THAI Garuda, CN WenQuanYi Zen Hei, JP
+// IPAGothic). Never an empty face.
+QString EditionFace(int langIndex);
+
 struct LanguageTexts {
+  int langIndex = 1;              // edition whose message file these texts are (1..6)
   std::array<QString, 73> msg;    // MsgText, index 0..72
   std::array<QString, 23> fonts;  // LangFontNames, index 0..22
   std::array<QString, 10> menuItemNames;
@@ -47,8 +54,9 @@ struct LanguageTexts {
   QStringList selPipeComboItems = {QStringLiteral("Iron Pipe (IPS)"),
                                    QStringLiteral("Copper Pipe")};
 
-  // Accessors by the numbers the layouts use: MsgText 0..72 and Font 0..22 by entry,
-  // the unit vocabulary by 1-based system and quantity code. Out of range: empty text.
+  // Accessors by the numbers the layouts use: MsgText 0..72 by entry, the unit vocabulary
+  // by 1-based system and quantity code (out of range: empty text). Font(i) is face i by
+  // the font rule above: a family name, never empty.
   QString MsgText(int i) const;
   QString Font(int i) const;
   QString UnitLabel(int system, int code) const;
@@ -70,6 +78,11 @@ QString BuiltinHint(const QString& role);
 QString LanguageFolder(int langIndex);
 // appDir/L/L-base, L the folder of langIndex (out-of-range index -> "EN").
 QString LanguageFilePath(const QString& appDir, int langIndex, const QString& base);
+// The file an edition's pages are read from: its own, or the English one when its folder
+// lacks the file (as the message file falls back). The language index to decode it with
+// is stored in `decodeAs`.
+QString LanguageFileOrEnglish(const QString& appDir, int langIndex, const QString& base,
+                              int* decodeAs);
 
 // The decoded lines of a language file, without line ends; `opened` tells whether the
 // file could be read.

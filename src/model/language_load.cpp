@@ -185,6 +185,7 @@ bool LoadLanguageTexts(LanguageTexts& t, const QString& appDir, int langIndex) {
       ReadLanguageLines(LanguageFilePath(appDir, langIndex, "msg.qdt"), langIndex, &opened);
   if (!opened) return false;
 
+  t.langIndex = langIndex >= 1 && langIndex <= 6 ? langIndex : 1;
   qsizetype i = ReadBlock(lines, 0, t.msg);
   i = ReadBlock(lines, i, t.fonts);
   const FixedPart fixed(lines, i);

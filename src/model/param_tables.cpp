@@ -32,7 +32,7 @@ QStringList PipeSizeNames(const ParamTables& t, int pipeType, int unit) {
   return out;
 }
 
-bool ReadParamFile(ParamTables& t, const QString& path) {
+bool ReadParamFile(ParamTables& t, const QString& path, int langIndex) {
   for (auto& type : t.pipeSize)
     for (auto& unit : type)
       for (auto& row : unit) row.fill(QString());
@@ -41,7 +41,7 @@ bool ReadParamFile(ParamTables& t, const QString& path) {
 
   QByteArray bytes;
   if (!ReadFileBytes(path, bytes)) return false;
-  LineCursor in(SplitLines(DecodeLanguageBytes(bytes, 1)));
+  LineCursor in(SplitLines(DecodeLanguageBytes(bytes, langIndex)));
 
   for (auto& type : t.pipeSize) {
     in.skip();  // pipe type name

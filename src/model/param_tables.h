@@ -33,7 +33,7 @@ QStringList NonEmpty(const std::array<QString, 10>& list);
 // Clears the pipe-size and k tables, then reads the file; a missing file leaves those
 // three empty and the others unchanged; a short file gives empty entries. Value lines are
 // cut to 10 characters. Returns false when the file could not be opened.
-bool ReadParamFile(ParamTables& t, const QString& path);
+bool ReadParamFile(ParamTables& t, const QString& path, int langIndex = 1);
 // Writes the 901 lines atomically, comment lines with the current names; false on failure
 // (the old file stays whole).
 bool WriteParamFile(const ParamTables& t, const LanguageTexts& names, const QString& path);

@@ -3,6 +3,7 @@
 #include <QtGlobal>
 #include <algorithm>
 #include <cctype>
+#include <iterator>
 
 namespace qora {
 
@@ -18,152 +19,6 @@ std::string MapKey(std::string_view section, std::string_view key) {
   return Upper(section) + '\n' + Upper(key);
 }
 
-bool EqualNoCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::toupper(static_cast<unsigned char>(x)) ==
-                  std::toupper(static_cast<unsigned char>(y));
-         });
-}
-
-constexpr KeyKind I = KeyKind::Int;
-constexpr KeyKind T = KeyKind::Text;
-
-// The two ambient-and-panel sections share their key names except for the series lists.
-std::vector<SettingKey> BuildKeys() {
-  std::vector<SettingKey> k = {
-      {kSecMain, "Units", I, "1"},
-      {kSecMain, "Language", I, "1"},
-
-      {kSecParams, "PipeSizes", I, "2"},
-      {kSecParams, "FactorBy", I, "1"},
-      {kSecParams, "Shape", I, "0"},
-      {kSecParams, "WINDspd", T, "0.0"},
-      {kSecParams, "Emission", I, "0"},
-      {kSecParams, "Em-NoJacket", T, "0.95"},
-      {kSecParams, "Em-Jacket", T, "0.05"},
-      {kSecParams, "Em-Customize", T, "0.85"},
-      {kSecParams, "currency", T, "\xE0\xB8\xBF"},  // the Baht sign
-      {kSecParams, "DayofYear", T, "200"},
-      {kSecParams, "HourofDay", T, "8"},
-      {kSecParams, "Source", I, "1"},
-      {kSecParams, "Elec-Cost", T, "3.0"},
-      {kSecParams, "Gas-Cost", T, "11.0"},
-      {kSecParams, "Gas-Energy", T, "6.0"},
-      {kSecParams, "Oil-Cost", T, "10.0"},
-      {kSecParams, "Oil-Energy", T, "7.0"},
-      {kSecParams, "Other-Cost", T, "2.0"},
-      {kSecParams, "kWTR", T, "1.50"},
-
-      {kSecChilled, "Tdb", T, "25.0"},
-      {kSecChilled, "Top", T, "10.0"},
-      {kSecChilled, "Hair", T, "9.0"},
-      {kSecChilled, "k_Const_PpSzFrom", I, "0"},
-      {kSecChilled, "k_Const_PpSzTo", I, "4"},
-      {kSecChilled, "k_Const_RHFrom", I, "0"},
-      {kSecChilled, "k_Const_RHTo", I, "4"},
-      {kSecChilled, "k_Const_k", I, "0"},
-      {kSecChilled, "RH_Const_PpSzFrom", I, "0"},
-      {kSecChilled, "RH_Const_PpSzTo", I, "4"},
-      {kSecChilled, "RH_Const_kFrom", I, "0"},
-      {kSecChilled, "RH_Const_kTo", I, "4"},
-      {kSecChilled, "RH_Const_RH", I, "0"},
-      {kSecChilled, "Tsurface_PpSz", I, "0"},
-      {kSecChilled, "Tsurface_RH", I, "0"},
-      {kSecChilled, "Tsurface_k", I, "0"},
-      {kSecChilled, "Tsurface_Thc", T, "2.0"},
-      {kSecChilled, "Tlen_PpSz", I, "0"},
-      {kSecChilled, "Tlen_Length", T, "500.0"},
-      {kSecChilled, "Tlen_k", I, "0"},
-      {kSecChilled, "Tlen_Thc", T, "2.0"},
-      {kSecChilled, "Tlen_Flow", T, "0.5"},
-      {kSecChilled, "Ttime_PpSz", I, "0"},
-      {kSecChilled, "TtimeHr", I, "12"},
-      {kSecChilled, "Ttime_k", I, "0"},
-      {kSecChilled, "Ttime_Thc", T, "2.0"},
-      {kSecChilled, "EInsTh_PpSz", I, "0"},
-      {kSecChilled, "EInsTh_k", I, "0"},
-      {kSecChilled, "EInsTh_Thc", T, "2.0"},
-      {kSecChilled, "ECsInsTh_PpSz", I, "0"},
-      {kSecChilled, "ECsInsTh_k", I, "0"},
-      {kSecChilled, "ECsInsTh_Thc", T, "2.0"},
-      {kSecChilled, "OvallCst_PpSz", I, "0"},
-      {kSecChilled, "OvallCst_k", I, "0"},
-      {kSecChilled, "OvallCst_Thc", T, "2.0"},
-      {kSecChilled, "OvallCst_Interest", T, "8.0"},
-      {kSecChilled, "OvallCst_Depre_Yr", T, "3"},
-
-      {kSecHot, "Tdb", T, "25.0"},
-      {kSecHot, "Top", T, "75.0"},
-      {kSecHot, "Hair", T, "9.0"},
-      {kSecHot, "k_Const_PpSzFrom", I, "0"},
-      {kSecHot, "k_Const_PpSzTo", I, "4"},
-      {kSecHot, "k_Const_TsufFrom", I, "0"},
-      {kSecHot, "k_Const_TsufTo", I, "4"},
-      {kSecHot, "k_Const_k", I, "0"},
-      {kSecHot, "T_Const_PpSzFrom", I, "0"},
-      {kSecHot, "T_Const_PpSzTo", I, "4"},
-      {kSecHot, "T_Const_kFrom", I, "0"},
-      {kSecHot, "T_Const_kTo", I, "4"},
-      {kSecHot, "T_Const_Tsuf", I, "0"},
-      {kSecHot, "Tsurface_PpSz", I, "0"},
-      {kSecHot, "Tsurface_Tsuf", I, "0"},
-      {kSecHot, "Tsurface_k", I, "0"},
-      {kSecHot, "Tsurface_Thc", T, "2.0"},
-      {kSecHot, "Tlen_PpSz", I, "0"},
-      {kSecHot, "Tlen_Length", T, "500.0"},
-      {kSecHot, "Tlen_k", I, "0"},
-      {kSecHot, "Tlen_Thc", T, "2.0"},
-      {kSecHot, "Tlen_Flow", T, "0.5"},
-      {kSecHot, "Ttime_PpSz", I, "0"},
-      {kSecHot, "TtimeHr", I, "12"},
-      {kSecHot, "Ttime_k", I, "0"},
-      {kSecHot, "Ttime_Thc", T, "2.0"},
-      {kSecHot, "Elos_PpSz", I, "0"},
-      {kSecHot, "Elos_k", I, "0"},
-      {kSecHot, "Elos_Thc", T, "2.0"},
-      {kSecHot, "ElosCst_PpSz", I, "0"},
-      {kSecHot, "ElosCst_k", I, "0"},
-      {kSecHot, "ElosCst_Thc", T, "2.0"},
-      {kSecHot, "OvallCst_PpSz", I, "0"},
-      {kSecHot, "OvallCst_k", I, "0"},
-      {kSecHot, "OvallCst_Thc", T, "2.0"},
-      {kSecHot, "OvallCst_Interest", T, "8.0"},
-      {kSecHot, "OvallCst_Depre_Yr", T, "3"},
-
-      {kSecDuct, "Tdb", T, "25.0"},
-      {kSecDuct, "Top", T, "10.0"},
-      {kSecDuct, "%RH", I, "0"},
-      {kSecDuct, "Hair", T, "9.0"},
-      {kSecDuct, "k", I, "0"},
-
-      {kSecStorage, "k_CHILL", I, "1"},
-      {kSecStorage, "Tdb", T, "25.0"},
-      {kSecStorage, "Tst", T, "10.0"},
-      {kSecStorage, "Hair", T, "9.0"},
-      {kSecStorage, "Tend", T, "15.0"},
-      {kSecStorage, "k", I, "0"},
-      {kSecStorage, "Time-hr", T, "12.0"},
-      {kSecStorage, "Percent", T, "80"},
-
-      {kSecOperating, "Tdb", T, "25.0"},
-      {kSecOperating, "Top", T, "10.0"},
-      {kSecOperating, "%RH", I, "0"},
-      {kSecOperating, "Hair", T, "9.0"},
-      {kSecOperating, "k", I, "0"},
-
-      {kSecRValue, "Select", I, "0"},
-      {kSecRValue, "Tmean", T, "75.0"},
-      {kSecRValue, "k", T, "0.2500"},
-      {kSecRValue, "IDFrom", I, "0"},
-      {kSecRValue, "IDTo", I, "4"},
-      {kSecRValue, "ThFrom", I, "0"},
-      {kSecRValue, "ThTo", I, "4"},
-      {kSecRValue, "RvalueFrom", I, "0"},
-      {kSecRValue, "RvalueTo", I, "4"},
-  };
-  return k;
-}
-
 int InRangeOr(int value, int lo, int hi, int fallback) {
   return value >= lo && value <= hi ? value : fallback;
 }
@@ -171,7 +26,7 @@ int InRangeOr(int value, int lo, int hi, int fallback) {
 }  // namespace
 
 const std::vector<SettingKey>& SettingKeys() {
-  static const std::vector<SettingKey> keys = BuildKeys();
+  static const std::vector<SettingKey> keys(std::begin(kSettingKeys), std::end(kSettingKeys));
   return keys;
 }
 
@@ -188,23 +43,36 @@ Settings::Settings() {
   }
 }
 
-QString Settings::text(std::string_view section, std::string_view key) const {
-  const auto it = values_.find(MapKey(section, key));
+namespace {
+
+// The table has every key the program keeps; any other is a mistake in the code.
+void CheckKnown(bool known, std::string_view section, KeyName key) {
+  Q_ASSERT_X(known, "Settings", (std::string(section) + "." + std::string(key.view())).c_str());
+  (void)known, (void)section, (void)key;
+}
+
+}  // namespace
+
+QString Settings::text(std::string_view section, KeyName key) const {
+  const auto it = values_.find(MapKey(section, key.view()));
+  CheckKnown(it != values_.end(), section, key);
   return it == values_.end() ? QString() : it->second;
 }
 
-int Settings::integer(std::string_view section, std::string_view key) const {
+int Settings::integer(std::string_view section, KeyName key) const {
   bool ok = false;
   const int v = text(section, key).trimmed().toInt(&ok);
   return ok ? v : 0;
 }
 
-void Settings::setText(std::string_view section, std::string_view key, const QString& value) {
-  values_[MapKey(section, key)] = value;
+void Settings::setText(std::string_view section, KeyName key, const QString& value) {
+  const auto it = values_.find(MapKey(section, key.view()));
+  CheckKnown(it != values_.end(), section, key);
+  if (it != values_.end()) it->second = value;
 }
 
-void Settings::setInteger(std::string_view section, std::string_view key, int value) {
-  values_[MapKey(section, key)] = QString::number(value);
+void Settings::setInteger(std::string_view section, KeyName key, int value) {
+  setText(section, key, QString::number(value));
 }
 
 int Settings::unitSystem() const {
@@ -274,7 +142,7 @@ void Settings::setRValueByMeanTemperature(bool byMean) {
 
 CalcContext Settings::calcContext() const {
   CalcContext c;
-  const auto t = [this](const char* key) { return text(kSecParams, key).toStdString(); };
+  const auto t = [this](KeyName key) { return text(kSecParams, key).toStdString(); };
   c.unitSystem = unitSystem();
   c.factorBy = factorBy();
   c.surfaceShape = surfaceShape();

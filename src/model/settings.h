@@ -11,35 +11,11 @@
 #include <vector>
 
 #include "engine/calc_context.h"
+#include "model/settings_keys.h"
 
 namespace qora {
 
-// Section names as they appear in the file.
-inline constexpr const char* kSecMain = "QORA2000";
-inline constexpr const char* kSecParams = "PARAMETERS";
-inline constexpr const char* kSecChilled = "CHILLED-WATER";
-inline constexpr const char* kSecHot = "HOT-WATER";
-inline constexpr const char* kSecDuct = "DUCT";
-inline constexpr const char* kSecStorage = "STORAGE";
-inline constexpr const char* kSecOperating = "OPERATING";
-inline constexpr const char* kSecRValue = "Rvalue";
-
-enum class KeyKind { Int, Text };
-
-// A box that offers a list but also takes a typed value (the hot constant-value k and
-// surface-temperature boxes) stores its list position in its own integer key; a typed value
-// that names no list entry lives, until the next panel set-up, in the transient text key
-// `key` + this suffix (never written to the file), and the position is then -1.
-inline constexpr const char* kTypedKeySuffix = "Typed";
-
-struct SettingKey {
-  const char* section;
-  const char* key;
-  KeyKind kind;
-  const char* defaultValue;  // UTF-8 text; an Int key's default as decimal text
-};
-
-// The 122 keys of the eight sections, in file order.
+// The keys of the table (model/settings_keys.h), in file order.
 const std::vector<SettingKey>& SettingKeys();
 // The key definition, matched without regard to case; nullptr when unknown.
 const SettingKey* FindSettingKey(std::string_view section, std::string_view key);
@@ -48,11 +24,13 @@ class Settings {
  public:
   Settings();  // every key at its default
 
-  // Value of a key (unknown keys give an empty text / 0).
-  QString text(std::string_view section, std::string_view key) const;
-  int integer(std::string_view section, std::string_view key) const;
-  void setText(std::string_view section, std::string_view key, const QString& value);
-  void setInteger(std::string_view section, std::string_view key, int value);
+  // Value of a key. A key the table does not have in that section is a programming error:
+  // it stops a debug build; a release build reads it as an empty text / 0 and keeps no
+  // value for it.
+  QString text(std::string_view section, KeyName key) const;
+  int integer(std::string_view section, KeyName key) const;
+  void setText(std::string_view section, KeyName key, const QString& value);
+  void setInteger(std::string_view section, KeyName key, int value);
 
   // Program-wide selectors. Out-of-range stored values read as the default
   // (Units 1..3 -> 1, Language 1..6 -> 1, PipeSizes 1..2 -> 2).

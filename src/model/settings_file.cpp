@@ -84,9 +84,15 @@ bool ParseInt(const QString& text, int* value) {
 }
 
 // Text values of files written by older editions are in the language's 8-bit code
-// page; ours are UTF-8.
-QString ValueText(const char* raw, int langIndex) {
-  return DecodeLanguageBytes(QByteArray(raw), langIndex);
+// page; ours are UTF-8. The currency byte 0xDF of the older files is the Baht sign of the
+// Thai code page (their shipped default), whatever the language: in the Western code
+// page it would read as "ß".
+QString ValueText(const SettingKey& key, const char* raw, int langIndex) {
+  const QByteArray bytes(raw);
+  if (bytes == "\xDF" && FindSettingKey(kSecParams, "currency") == &key) {
+    return QString::fromUtf8("\xE0\xB8\xBF");
+  }
+  return DecodeLanguageBytes(bytes, langIndex);
 }
 
 }  // namespace
@@ -101,13 +107,15 @@ bool LoadSettings(Settings& settings, const QString& iniPath) {
   if (const char* raw = ini.GetValue(kSecMain, "Language")) ParseInt(raw, &lang);
 
   for (const SettingKey& k : SettingKeys()) {
+    if (k.kind == KeyKind::Transient) continue;
     const char* raw = ini.GetValue(k.section, k.key);
     if (!raw) continue;
+    const KeyName key = KeyName::runtime(k.key);
     if (k.kind == KeyKind::Int) {
       int v = 0;
-      if (ParseInt(QString::fromLatin1(raw), &v)) settings.setInteger(k.section, k.key, v);
+      if (ParseInt(QString::fromLatin1(raw), &v)) settings.setInteger(k.section, key, v);
     } else {
-      settings.setText(k.section, k.key, ValueText(raw, lang));
+      settings.setText(k.section, key, ValueText(k, raw, lang));
     }
   }
   return true;
@@ -120,9 +128,11 @@ bool SaveSettings(const Settings& settings, const QString& iniPath) {
   if (!LoadIni(ini, iniPath, &existed, &trailing)) return false;
 
   for (const SettingKey& k : SettingKeys()) {
+    if (k.kind == KeyKind::Transient) continue;
+    const KeyName key = KeyName::runtime(k.key);
     QString value;
     if (k.kind == KeyKind::Int) {
-      int v = settings.integer(k.section, k.key);
+      int v = settings.integer(k.section, key);
       if (FindSettingKey(kSecParams, "FactorBy") == &k) {
         v = 1;  // every run starts with the typed-in surface coefficient
       } else if (FindSettingKey(kSecStorage, "k_CHILL") == &k) {
@@ -132,7 +142,7 @@ bool SaveSettings(const Settings& settings, const QString& iniPath) {
       }
       value = QString::number(v);
     } else {
-      value = OneLine(settings.text(k.section, k.key));
+      value = OneLine(settings.text(k.section, key));
     }
     if (ini.SetValue(k.section, k.key, value.toUtf8().constData()) < 0) return false;
   }

@@ -39,14 +39,14 @@ class PrintedCatalogue {
     tableFont();
     u_ = page_.textSize(QStringLiteral("O")).width();
     DrawFittedPicture(page_, src_.picture(kCatalogueLogo), 150, 20, 185, 30);
-    SetPrnFontDefaultCharset(page_, lang_.Font(16), 10, kBlack, kRegular);
-    PrnText(page_, 2, 2, QStringLiteral("PAGE %1").arg(tab + 1), 185, 265);
+    SetPrnFontDefaultCharset(page_, lang_.Font(16), 10, kRegular, kBlack);
+    PrnText(page_, HAlign::Right, VAlign::Bottom, QStringLiteral("PAGE %1").arg(tab + 1), 185, 265);
   }
 
   void heading(const char* key) {
     SetPrnPen(page_, kBlue, PenStyle::Solid, 0.5);
     SetPrnBrush(page_, kWhite, BrushStyle::Clear);
-    SetPrnFontDefaultCharset(page_, lang_.Font(15), 14, kBlack, kRegular);
+    SetPrnFontDefaultCharset(page_, lang_.Font(15), 14, kRegular, kBlack);
     y_ = DrawPrintedSection(page_, lines(key), kLeft, kStep, kHeadingY);
     PrnLine(page_, kLeft, kRuleY, kRight, kRuleY);
     y_ += kStep;
@@ -54,12 +54,12 @@ class PrintedCatalogue {
   }
 
   void bodyFont(Colour colour = kBlack) {
-    SetPrnFontDefaultCharset(page_, lang_.Font(16), 10, colour, kRegular);
+    SetPrnFontDefaultCharset(page_, lang_.Font(16), 10, kRegular, colour);
   }
   void noteFont(Colour colour) {
-    SetPrnFontDefaultCharset(page_, lang_.Font(16), 8, colour, kRegular);
+    SetPrnFontDefaultCharset(page_, lang_.Font(16), 8, kRegular, colour);
   }
-  void tableFont() { SetPrnFontDefaultCharset(page_, lang_.Font(14), 10, kBlack, kRegular); }
+  void tableFont() { SetPrnFontDefaultCharset(page_, lang_.Font(14), 10, kRegular, kBlack); }
 
   void text(const char* key, double x = kLeft, double step = kStep) { text(lines(key), x, step); }
   void text(const QStringList& l, double x = kLeft, double step = kStep) {

@@ -40,7 +40,7 @@ Names NamesOf(DocumentKind kind) {
 }  // namespace
 
 DocumentScreen::DocumentScreen(AppState& state, DocumentKind kind, QWidget* parent)
-    : QWidget(parent), state_(state), kind_(kind) {
+    : Screen(parent), state_(state), kind_(kind) {
   const Names names = NamesOf(kind);
   setObjectName(QString::fromLatin1(names.panel));
   QPalette pal = palette();
@@ -93,9 +93,8 @@ void DocumentScreen::open(int screenWidth) {
   drawPage();
 }
 
-void DocumentScreen::relabelUnits() {
+void DocumentScreen::relabelUnits(int /*oldSystem*/) {
   if (calculator_) calculator_->relabelUnits();
-  if (isVisible()) drawPage();
 }
 
 int DocumentScreen::pageWidth() const {

@@ -4,9 +4,8 @@
 // drawn afresh from the language files each time the screen opens or the tab changes.
 #pragma once
 
-#include <QWidget>
-
 #include "documents/document_render.h"
+#include "shell/screen.h"
 
 class QPushButton;
 class QTabBar;
@@ -17,16 +16,18 @@ struct AppState;
 class DocumentPageView;
 class PsychroPanel;
 
-class DocumentScreen : public QWidget {
+class DocumentScreen : public Screen {
   Q_OBJECT
  public:
   DocumentScreen(AppState& state, DocumentKind kind, QWidget* parent = nullptr);
 
-  // Draws the current tab's chapter, at the top, laid out for a screen `screenWidth`
-  // pixels wide (the base font size); the appendix also recomputes its calculator.
-  void open(int screenWidth);
-  // A new unit system: the calculator's unit labels and answers; the page again if shown.
-  void relabelUnits();
+  // Screen: draws the current tab's chapter, at the top, laid out for a screen
+  // `screenWidth` pixels wide (the base font size); the appendix also recomputes its
+  // calculator.
+  void open(int screenWidth) override;
+  // A new unit system: the calculator's unit labels and answers (the pages themselves do
+  // not depend on the units).
+  void relabelUnits(int oldSystem) override;
 
   DocumentKind kind() const { return kind_; }
   QTabBar& tabs() const { return *tabs_; }

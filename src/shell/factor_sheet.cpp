@@ -35,7 +35,7 @@ QLineEdit* MakeEdit(QWidget* parent, const char* name, AppState& state, const ch
   edit->setFixedWidth(80);
   InstallNumKeyPress(edit);
   QObject::connect(edit, &QLineEdit::textEdited, edit, [&state, key](const QString& text) {
-    state.settings.setText(kSecParams, key, text);
+    state.settings.setText(kSecParams, KeyName::runtime(key), text);
   });
   return edit;
 }
@@ -247,7 +247,9 @@ void FactorSheet::syncFromSettings() {
   findChild<QLabel*>("EmCusLabel")->setText(lang.emissivityNames[2]);
   for (QLineEdit* edit : findChildren<QLineEdit*>()) {
     const QByteArray key = edit->property("settingsKey").toByteArray();
-    if (!key.isEmpty()) edit->setText(state_.settings.text(kSecParams, key.constData()));
+    if (!key.isEmpty()) {
+      edit->setText(state_.settings.text(kSecParams, KeyName::runtime(key.toStdString())));
+    }
   }
   {
     const QSignalBlocker quiet(currency_);

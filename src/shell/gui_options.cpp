@@ -1,8 +1,7 @@
 #include "shell/gui_options.h"
 
+#include <QCommandLineParser>
 #include <QRegularExpression>
-#include <functional>
-#include <map>
 
 namespace qora {
 
@@ -16,49 +15,71 @@ bool ParseScreen(const QString& text, QSize& size) {
   return size.width() >= 320 && size.height() >= 240;
 }
 
+GuiOptions Fault(const QString& text) {
+  GuiOptions out;
+  out.action = GuiOptions::Action::Error;
+  out.text = text;
+  return out;
+}
+
 }  // namespace
 
-GuiOptions ParseGuiOptions(const QStringList& args) {
+GuiOptions ParseGuiOptions(const QStringList& arguments) {
+  QCommandLineParser parser;
+  parser.setApplicationDescription(
+      QStringLiteral("QORA2000: thermal insulation design for pipes, ducts, equipment and tanks."));
+  parser.addHelpOption();
+  parser.addVersionOption();
+  const QCommandLineOption home(QStringLiteral("home"),
+                                QStringLiteral("Program folder with the settings and data files "
+                                               "(default: the folder of the program)."),
+                                QStringLiteral("DIR"));
+  const QCommandLineOption screen(
+      QStringLiteral("screen"),
+      QStringLiteral("Lay out for a screen of this size instead of the primary screen's."),
+      QStringLiteral("WxH"));
+  const QCommandLineOption printTo(
+      QStringLiteral("print-to"),
+      QStringLiteral("Send every print job to a numbered PDF in DIR, without the print dialog."),
+      QStringLiteral("DIR"));
+  parser.addOptions({home, screen, printTo});
+
+  if (!parser.parse(arguments)) {
+    const QStringList unknown = parser.unknownOptionNames();
+    if (!unknown.isEmpty()) {
+      return Fault(QStringLiteral("unknown option '%1%2' (see --help)")
+                       .arg(unknown.front().size() > 1 ? QStringLiteral("--") : QStringLiteral("-"),
+                            unknown.front()));
+    }
+    QString message = parser.errorText();
+    while (message.endsWith(u'.')) message.chop(1);
+    return Fault(message);
+  }
   GuiOptions out;
-  // Options taking one value; each handler returns an error text or an empty one.
-  using Handler = std::function<QString(const QString&)>;
-  const std::map<QString, Handler> withValue = {
-      {"--home",
-       [&](const QString& v) {
-         out.home = v;
-         return QString();
-       }},
-      {"--screen",
-       [&](const QString& v) {
-         return ParseScreen(v, out.screen)
-                    ? QString()
-                    : QStringLiteral("--screen needs a size WxH such as 1024x768, not '%1'").arg(v);
-       }},
-  };
-  for (int i = 0; i < args.size(); ++i) {
-    QString name = args[i];
-    QString value;
-    bool inlineValue = false;
-    if (const int eq = name.indexOf(u'='); name.startsWith("--") && eq > 0) {
-      value = name.mid(eq + 1);
-      name = name.left(eq);
-      inlineValue = true;
-    }
-    const auto it = withValue.find(name);
-    if (it == withValue.end()) {
-      out.error =
-          QStringLiteral("unknown option '%1' (options: --home DIR, --screen WxH)").arg(args[i]);
-      return out;
-    }
-    if (!inlineValue) {
-      if (i + 1 >= args.size()) {
-        out.error = QStringLiteral("%1 needs a value").arg(name);
-        return out;
-      }
-      value = args[++i];
-    }
-    out.error = it->second(value);
-    if (!out.error.isEmpty()) return out;
+  if (parser.isSet(QStringLiteral("help"))) {
+    out.action = GuiOptions::Action::Help;
+    // Qt's usage line names the executable from an application that does not exist yet.
+    out.text =
+        parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("qora2000"));
+    return out;
+  }
+  if (parser.isSet(QStringLiteral("version"))) {
+    out.action = GuiOptions::Action::Version;
+    out.text = QStringLiteral("qora2000 %1\n").arg(QStringLiteral(QORA_VERSION));
+    return out;
+  }
+  if (!parser.positionalArguments().isEmpty()) {
+    return Fault(QStringLiteral("unexpected argument '%1' (see --help)")
+                     .arg(parser.positionalArguments()[0]));
+  }
+  out.home = parser.value(home);
+  if (parser.isSet(screen) && !ParseScreen(parser.value(screen), out.screen)) {
+    return Fault(QStringLiteral("--screen needs a size WxH such as 1024x768, not '%1'")
+                     .arg(parser.value(screen)));
+  }
+  if (parser.isSet(printTo)) {
+    out.printTo = parser.value(printTo);
+    if (out.printTo.isEmpty()) return Fault(QStringLiteral("--print-to needs a folder"));
   }
   return out;
 }

@@ -1,4 +1,6 @@
-// Command-line options of the desktop program.
+// Command-line options of the desktop program, parsed with Qt's command-line parser before
+// the GUI application exists, so --help, --version and a wrong option answer on any
+// machine, with or without a display.
 #pragma once
 
 #include <QSize>
@@ -8,12 +10,15 @@
 namespace qora {
 
 struct GuiOptions {
-  QString home;   // program folder with the settings and data files; empty: the executable's
-  QSize screen;   // layout size instead of the primary screen's; invalid: the screen's
-  QString error;  // one line for stderr when the options are refused (exit status 2)
+  enum class Action { Run, Help, Version, Error };
+  Action action = Action::Run;
+  QString home;     // program folder with the settings and data files; empty: the executable's
+  QSize screen;     // layout size instead of the primary screen's; invalid: the screen's
+  QString printTo;  // --print-to DIR: every print job becomes a PDF in DIR; empty: the dialog
+  QString text;     // the help or version text, or one line naming the fault (Error)
 };
 
-// Parses the arguments after the program name (Qt's own options already removed).
-GuiOptions ParseGuiOptions(const QStringList& args);
+// Parses the whole command line (the program name first).
+GuiOptions ParseGuiOptions(const QStringList& arguments);
 
 }  // namespace qora

@@ -6,6 +6,7 @@
 
 #include "engine/number_text.h"
 #include "model/language.h"
+#include "toolkit/canvas_state.h"
 
 namespace qora {
 
@@ -44,7 +45,7 @@ void StyleHaHelp(QPlainTextEdit& memo) {
   memo.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   memo.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-  font.setFamilies({QStringLiteral("Courier"), QStringLiteral("DejaVu Sans Mono")});
+  font.setFamilies(FontFamilies(QString::fromLatin1(kMonoFace)));
   memo.setFont(font);
   memo.setStyleSheet(QStringLiteral("QPlainTextEdit { background: black; color: #00ff00; }"));
 }

@@ -123,7 +123,7 @@ void InsulCostDialog::refreshCostDialog() {
   findChild<QLabel*>("InsCostIPSHeadLabel")->setText(head);
   findChild<QLabel*>("InsCostCPHeadLabel")->setText(head);
   for (QdtGrid* g : {ips_, copper_}) g->resizeColumnToContents(0);
-  ReadCostFile(state_.costs, state_.costPath());
+  ReadCostFile(state_.costs, state_.costPath(), state_.settings.langIndex());
   costTablesToGrids();
 }
 

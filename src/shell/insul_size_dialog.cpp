@@ -1,6 +1,7 @@
 #include "shell/insul_size_dialog.h"
 
 #include <QDialogButtonBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
@@ -21,10 +22,25 @@ QString Msg(const LanguageTexts& lang, int i, const char* fallback) {
   return text.isEmpty() ? QString::fromUtf8(fallback) : text;
 }
 
-QWidget* Page(const char* name, QdtGrid* grid) {
+// A heading label of a page; its caption comes from the language texts by its name.
+QLabel* Heading(const char* name, const char* text) {
+  auto* label = new QLabel(QString::fromUtf8(text));
+  label->setObjectName(name);
+  label->setProperty("role", "heading");
+  return label;
+}
+
+// A page: optional headings above its grid (a row of them, left to right).
+QWidget* Page(const char* name, QdtGrid* grid, std::initializer_list<QLabel*> headings = {}) {
   auto* page = new QWidget;
   page->setObjectName(name);
   auto* v = new QVBoxLayout(page);
+  if (headings.size() > 0) {
+    auto* row = new QHBoxLayout;
+    for (QLabel* h : headings) row->addWidget(h);
+    row->addStretch(1);
+    v->addLayout(row);
+  }
   grid->setParent(page);
   v->addWidget(grid);
   return page;
@@ -59,8 +75,16 @@ InsulSizeDialog::InsulSizeDialog(AppState& state, QWidget* parent)
   pages_ = new QTabWidget(this);
   pages_->setObjectName("InsuSzPageControl");
   pages_->addTab(Page("InsuSzSheetTabSheet", sheet_), tr("Insulation Sheet"));
-  pages_->addTab(Page("InsuSzTubeIDTabSheet", tube_), tr("ID of Insulation Tube"));
-  pages_->addTab(Page("InsuSzTubeActTabSheet", actual_), tr("Actual Thickness"));
+  // The tube sizes page names its column; the actual thickness page says what its rows
+  // (nominal thicknesses), its columns (tube sizes) and its cells (actual thicknesses) are.
+  pages_->addTab(Page("InsuSzTubeIDTabSheet", tube_,
+                      {Heading("InsuSzHd01StaticText", "ID of Insulation Tube")}),
+                 tr("ID of Insulation Tube"));
+  pages_->addTab(Page("InsuSzTubeActTabSheet", actual_,
+                      {Heading("InsuSzHd02StaticText", "Nominal Thickness"),
+                       Heading("InsuSzHd03StaticText", "Actual Thickness"),
+                       Heading("InsuSzHd04StaticText", "ID of Insulation Tube")}),
+                 tr("Actual Thickness"));
   outer->addWidget(pages_);
   auto* remark = new QLabel(tr("Please refer to the product standard"), this);
   remark->setObjectName("InsuSzREMLabel");

@@ -1,12 +1,14 @@
 #include "shell/language_apply.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QTabWidget>
 #include <QWidget>
 
 #include "model/language.h"
+#include "toolkit/canvas_state.h"
 
 namespace qora {
 
@@ -15,7 +17,7 @@ namespace {
 void SetFace(QWidget& w, const QString& face) {
   if (face.isEmpty()) return;
   QFont f = w.font();
-  f.setFamilies({face});
+  f.setFamilies(FontFamilies(face));
   w.setFont(f);
 }
 
@@ -45,6 +47,12 @@ void ApplyTabCaption(QWidget& page, const QString& text) {
 QString FaceFor(const LanguageTexts& lang, const QString& role, const QString& fallback) {
   const QString face = lang.faces.value(role);
   return face.isEmpty() ? fallback : face;
+}
+
+void ApplyApplicationFont(const LanguageTexts& lang) {
+  QFont f = QApplication::font();
+  f.setFamilies(FontFamilies(lang.Font(22)));
+  QApplication::setFont(f);
 }
 
 void ApplyLanguage(QWidget& form, const LanguageTexts& lang, const QString& formName) {

@@ -11,14 +11,16 @@
 #include "analyses/hot/hot_analyses.h"
 #include "charts/analysis.h"
 #include "charts/chart_background.h"
+#include "charts/chart_drawers.h"
 #include "charts/chart_layout.h"
 #include "model/app_state.h"
-#include "shell/chill_panels.h"
-#include "shell/hot_panels.h"
+#include "print/print_job.h"
+#include "shell/chart_selector.h"
 #include "shell/line_screen_chart.h"
 #include "shell/line_screen_panel.h"
 #include "shell/line_screen_readout.h"
 #include "shell/local_conditions_dialog.h"
+#include "toolkit/canvas_state.h"
 #include "toolkit/image_canvas.h"
 
 namespace qora {
@@ -28,25 +30,6 @@ namespace {
 constexpr int kStripHeight = 52;
 // Smallest picture (pixels each way) a chart is drawn on.
 constexpr int kMinPicture = 100;
-
-// Component names and layout captions that differ between the two screens.
-struct ScreenNames {
-  const char* title;
-  const char* titleFallback;
-  const char* menu;
-  const char* print;
-  const char* table;
-  AnalysisId first;
-};
-
-const ScreenNames& NamesOf(LineKind kind) {
-  static const ScreenNames chilled = {"ChillText",        "Chilled Water Calculation",
-                                      "ChillMenuBitBtn",  "ChillPrintBitBtn",
-                                      "ChillTableBitBtn", AnalysisId::ChilledKConst};
-  static const ScreenNames hot = {"HotText",        "Hot Water Calculation", "HotMenuBitBtn",
-                                  "HotPrintBitBtn", "HotTableBitBtn",        AnalysisId::HotKConst};
-  return kind == LineKind::Chilled ? chilled : hot;
-}
 
 QString Caption(const AppState& s, const char* name, const char* fallback) {
   QString text = s.lang.caption(QStringLiteral("QORAForm.") + QString::fromLatin1(name));
@@ -58,17 +41,16 @@ QString Caption(const AppState& s, const char* name, const char* fallback) {
 
 struct LineScreen::Private {
   AppState& state;
-  LineKind kind;
-  LocalConditionsDialog& dialog;
-  const ScreenNames& names;
+  const ChartScreenNames& names;
   const std::vector<AnalysisDef>& analyses;
+  ChartSelector& selector;
 
   QLabel* title = nullptr;
   ChartView* chart = nullptr;
   QPushButton* menu = nullptr;
   QPushButton* print = nullptr;
   QPushButton* table = nullptr;
-  std::array<LinePanel*, 8> panels{};
+  std::vector<LinePanel*> panels;  // by selector; nullptr for an analysis without a panel
   ReadoutMarker* marker = nullptr;
   QLabel* label = nullptr;
 
@@ -78,27 +60,14 @@ struct LineScreen::Private {
   ChartLayout layout;
   bool pictureValid = false;
 
-  Private(AppState& s, LineKind k, LocalConditionsDialog& d)
-      : state(s),
-        kind(k),
-        dialog(d),
-        names(NamesOf(k)),
-        analyses(k == LineKind::Chilled ? ChilledAnalyses() : HotAnalyses()) {}
+  Private(AppState& s, const ChartScreenNames& n, const std::vector<AnalysisDef>& a,
+          ChartSelector& sel)
+      : state(s), names(n), analyses(a), selector(sel) {}
 
-  // The analysis of selector n (1..8); nullptr while its definition is not there.
+  // The analysis of selector n (1..); nullptr for no selection.
   const AnalysisDef* analysis(int n) const {
-    if (n < 1 || n > 8) return nullptr;
-    const auto id = static_cast<AnalysisId>(static_cast<int>(names.first) + n - 1);
-    for (const AnalysisDef& a : analyses) {
-      if (a.id == id) return &a;
-    }
-    return nullptr;
-  }
-  const AnalysisDef* analysis(AnalysisId id) const {
-    for (const AnalysisDef& a : analyses) {
-      if (a.id == id) return &a;
-    }
-    return nullptr;
+    if (n < 1 || n > static_cast<int>(analyses.size())) return nullptr;
+    return &analyses[static_cast<size_t>(n - 1)];
   }
 
   ChartLayout layoutFor(QSize picture) const {
@@ -130,9 +99,9 @@ struct LineScreen::Private {
     chart->update();
   }
 
-  void draw(const AnalysisDef& def, const ChartData& data) {
+  void draw(const ChartData& data) {
     last = data;
-    paintPicture([&](Canvas& c) { pixels = def.draw(data, state, c, layout); });
+    paintPicture([&](Canvas& c) { pixels = DrawScreenChart(c, layout, state, data); });
   }
 
   // Computes analysis n and draws it when its inputs pass; a refusal leaves the previous
@@ -140,9 +109,9 @@ struct LineScreen::Private {
   bool computeAndDraw(int n) {
     const AnalysisDef* def = analysis(n);
     if (!def) return false;
-    const ComputeResult r = def->compute(state);
+    const ComputeResult r = ComputeChart(*def, state);
     if (!r.drawn) return false;
-    draw(*def, r.data);
+    draw(r.data);
     return true;
   }
 
@@ -172,10 +141,11 @@ struct LineScreen::Private {
   }
 };
 
-LineScreen::LineScreen(AppState& state, LineKind kind, LocalConditionsDialog& dialog,
+LineScreen::LineScreen(AppState& state, const ChartScreenNames& names,
+                       const std::vector<AnalysisDef>& analyses, ChartSelector& selector,
                        QWidget* parent)
-    : QWidget(parent), d_(new Private(state, kind, dialog)) {
-  setObjectName(kind == LineKind::Chilled ? "ChillPanel" : "HotPanel");
+    : Screen(parent), d_(new Private(state, names, analyses, selector)) {
+  setObjectName(QString::fromLatin1(names.screen));
   // Colours of our own: the window that holds the screens may paint itself dark.
   QPalette pal = palette();
   pal.setColor(QPalette::Window, Qt::white);
@@ -195,11 +165,11 @@ LineScreen::LineScreen(AppState& state, LineKind kind, LocalConditionsDialog& di
   column->addWidget(d_->title);
 
   d_->chart = new ChartView(this);
-  d_->chart->setObjectName(kind == LineKind::Chilled ? "ChillImage" : "HotImage");
+  d_->chart->setObjectName(QString::fromLatin1(names.image));
   column->addWidget(d_->chart, 1);
 
   auto* strip = new QFrame(this);
-  strip->setObjectName(kind == LineKind::Chilled ? "ChillHeadPanel" : "HotHeadPanel");
+  strip->setObjectName(QString::fromLatin1(names.strip));
   strip->setFrameShape(QFrame::StyledPanel);
   strip->setFixedHeight(kStripHeight);
   QPalette stripPal = pal;
@@ -219,9 +189,10 @@ LineScreen::LineScreen(AppState& state, LineKind kind, LocalConditionsDialog& di
   d_->menu = button(d_->names.menu);
   d_->print = button(d_->names.print);
   d_->table = button(d_->names.table);
-  const auto& descs = kind == LineKind::Chilled ? ChillPanels() : HotPanels();
-  for (std::size_t i = 0; i < descs.size(); ++i) {
-    auto* panel = new LinePanel(state, descs[i], strip);
+  d_->panels.assign(analyses.size(), nullptr);
+  for (std::size_t i = 0; i < analyses.size(); ++i) {
+    if (!analyses[i].panel) continue;
+    auto* panel = new LinePanel(state, *analyses[i].panel, strip);
     panel->hide();
     row->addWidget(panel);
     d_->panels[i] = panel;
@@ -236,7 +207,7 @@ LineScreen::LineScreen(AppState& state, LineKind kind, LocalConditionsDialog& di
 
   d_->marker = new ReadoutMarker(this);
   d_->label = new QLabel(this);
-  d_->label->setObjectName(kind == LineKind::Chilled ? "ChillPtLabel" : "HotPtLabel");
+  d_->label->setObjectName(QString::fromLatin1(names.pointLabel));
   d_->label->setAttribute(Qt::WA_TransparentForMouseEvents);
   d_->label->setStyleSheet(
       "QLabel { background: red; color: white; border: 1px solid black; padding: 0 2px; }");
@@ -248,24 +219,27 @@ LineScreen::LineScreen(AppState& state, LineKind kind, LocalConditionsDialog& di
     // The picture follows the view; the last chart is drawn again, not recomputed.
     if (!isVisible()) return;
     if (!d_->last) {
-      if (d_->dialog.selectedAnalysis() == 0) d_->drawEmpty();
-    } else if (const AnalysisDef* def = d_->analysis(d_->last->analysis)) {
+      if (d_->selector.selectedAnalysis() == 0) d_->drawEmpty();
+    } else {
       const ChartData data = *d_->last;
-      d_->draw(*def, data);
+      d_->draw(data);
     }
   };
 
   connect(d_->menu, &QPushButton::clicked, this, [this] {
-    d_->dialog.show();
-    d_->dialog.raise();
+    d_->selector.selectorWindow().show();
+    d_->selector.selectorWindow().raise();
   });
   connect(d_->print, &QPushButton::clicked, this, &LineScreen::printRequested);
   connect(d_->table, &QPushButton::clicked, this, &LineScreen::tableRequested);
-  connect(&dialog, &LocalConditionsDialog::analysisChosen, this, [this] {
-    for (LinePanel* p : d_->panels) p->hide();
+  selector.onSelectionChanged = [this](bool chosen) {
+    if (chosen) {
+      for (LinePanel* p : d_->panels) {
+        if (p) p->hide();
+      }
+    }
     refresh();
-  });
-  connect(&dialog, &LocalConditionsDialog::conditionsChanged, this, &LineScreen::refresh);
+  };
 
   setUpPanels();
 }
@@ -276,23 +250,24 @@ LineScreen::~LineScreen() {
 
 void LineScreen::open(int screenWidth) {
   d_->screenWidth = screenWidth;
-  QFont font(QStringLiteral("Courier"));
-  font.setStyleHint(QFont::TypeWriter);
+  QFont font;
+  font.setFamilies(FontFamilies(QString::fromLatin1(kMonoFace)));
   font.setBold(true);
   font.setPointSize(LayoutFromScreen(screenWidth).ChartFontSize);
   d_->label->setFont(font);
-  d_->dialog.show();
+  d_->selector.selectorWindow().show();
   if (layout()) layout()->activate();
   refresh();
 }
 
 void LineScreen::refresh() {
   if (!isVisible()) return;
-  const int n = d_->dialog.selectedAnalysis();
-  if (n >= 1 && n <= 8) {
-    LinePanel* panel = d_->panels[static_cast<std::size_t>(n - 1)];
-    panel->show();
-    panel->setReady(true);
+  const int n = d_->selector.selectedAnalysis();
+  if (d_->analysis(n)) {
+    if (LinePanel* panel = d_->panels[static_cast<std::size_t>(n - 1)]) {
+      panel->show();
+      panel->setReady(true);
+    }
     if (d_->computeAndDraw(n)) emit chartDrawn();
   } else {
     d_->drawEmpty();
@@ -301,24 +276,73 @@ void LineScreen::refresh() {
 }
 
 void LineScreen::setUpPanels() {
-  const ScreenNames& n = d_->names;
+  const ChartScreenNames& n = d_->names;
   d_->title->setText(Caption(d_->state, n.title, n.titleFallback));
   d_->menu->setText(Caption(d_->state, n.menu, "MENU"));
   d_->print->setText(Caption(d_->state, n.print, "PRINT Graph"));
   d_->table->setText(Caption(d_->state, n.table, "TABLE Data"));
-  for (LinePanel* p : d_->panels) p->setUp();
+  for (LinePanel* p : d_->panels) {
+    if (p) p->setUp();
+  }
+}
+
+void LineScreen::leave() {
+  d_->selector.selectorWindow().hide();
 }
 
 const ChartData* LineScreen::lastChart() const {
   return d_->last ? &*d_->last : nullptr;
 }
 
-LineKind LineScreen::kind() const {
-  return d_->kind;
+ChartSelector& LineScreen::selector() const {
+  return d_->selector;
 }
 
 const QImage& LineScreen::chartImage() const {
   return d_->chart->image();
+}
+
+namespace {
+
+const ChartScreenNames kChilledNames = {
+    "ChillPanel",       "ChillText",        "Chilled Water Calculation",
+    "ChillImage",       "ChillHeadPanel",   "ChillMenuBitBtn",
+    "ChillPrintBitBtn", "ChillTableBitBtn", "ChillPtLabel"};
+const ChartScreenNames kHotNames = {"HotPanel",       "HotText",        "Hot Water Calculation",
+                                    "HotImage",       "HotHeadPanel",   "HotMenuBitBtn",
+                                    "HotPrintBitBtn", "HotTableBitBtn", "HotPtLabel"};
+
+}  // namespace
+
+LineScreen* MakeLineScreen(AppState& state, LineKind kind, QWidget* dialogParent, QWidget* parent) {
+  auto* dialog = new LocalConditionsDialog(state, kind, dialogParent);
+  auto* screen = new LineScreen(state, kind == LineKind::Chilled ? kChilledNames : kHotNames,
+                                kind == LineKind::Chilled ? ChilledAnalyses() : HotAnalyses(),
+                                *dialog, parent);
+  // Without a window to belong to, the dialog belongs to the screen (and goes with it).
+  if (!dialogParent) dialog->setParent(screen, dialog->windowFlags());
+  QObject::connect(screen, &LineScreen::printRequested, screen,
+                   [screen, &state] { PrintChart(screen, screen->lastChart(), state); });
+  return screen;
+}
+
+LocalConditionsDialog& LocalDialogOf(const LineScreen& screen) {
+  return static_cast<LocalConditionsDialog&>(screen.selector());
+}
+
+void LineScreen::afterSettingsLoad() {
+  d_->selector.syncFromSettings();
+  setUpPanels();
+  refresh();
+}
+
+void LineScreen::relabelUnits(int oldSystem) {
+  d_->selector.relabelUnits(oldSystem);
+  setUpPanels();
+}
+
+void LineScreen::applyFactorBy() {
+  d_->selector.applyFactorBy();
 }
 
 }  // namespace qora

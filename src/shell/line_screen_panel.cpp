@@ -91,7 +91,7 @@ void LinePanel::build() {
     } else if (auto* edit = qobject_cast<QLineEdit*>(field.control)) {
       connect(edit, &QLineEdit::textEdited, this, [this, fp](const QString& t) {
         if (filling_) return;
-        state_.settings.setText(desc_.section, fp->desc->key, t);
+        state_.settings.setText(desc_.section, KeyName::runtime(fp->desc->key), t);
         changed();
       });
     } else if (auto* slider = qobject_cast<QSlider*>(field.control)) {
@@ -204,22 +204,23 @@ void LinePanel::setUpField(Field& field) {
     const QSignalBlocker block(combo);
     combo->clear();
     combo->addItems(listFor(f.kind));
-    const int pos = s.integer(desc_.section, f.key);
+    const int pos = s.integer(desc_.section, KeyName::runtime(f.key));
     combo->setCurrentIndex(pos >= 0 && pos < combo->count() ? pos : -1);
     // A typed value does not survive a set-up: the box shows its list position again.
     if (IsTyped(f.kind)) {
-      s.setText(desc_.section, TypedKey(f.key), QString());
+      s.setText(desc_.section, KeyName::runtime(TypedKey(f.key)), QString());
       combo->setEditText(combo->currentIndex() >= 0 ? combo->currentText() : QString());
     }
   } else if (auto* edit = qobject_cast<QLineEdit*>(field.control)) {
-    const QString text = s.text(desc_.section, f.key);
+    const QString text = s.text(desc_.section, KeyName::runtime(f.key));
     if (edit->text() != text) edit->setText(text);  // keeps the cursor while typing
   } else if (auto* slider = qobject_cast<QSlider*>(field.control)) {
     const QSignalBlocker block(slider);
-    const int stored = s.integer(desc_.section, f.key);
+    const int stored = s.integer(desc_.section, KeyName::runtime(f.key));
     slider->setValue(stored);
     // The track bar holds only 1..48; the setting follows what it shows.
-    if (slider->value() != stored) s.setInteger(desc_.section, f.key, slider->value());
+    if (slider->value() != stored)
+      s.setInteger(desc_.section, KeyName::runtime(f.key), slider->value());
     showHours(field, slider->value());
   }
 }
@@ -232,12 +233,12 @@ void LinePanel::comboChosen(const Field& field, int index) {
   if (filling_ || index < 0) return;
   Settings& s = state_.settings;
   const bool typed = IsTyped(field.desc->kind);
-  if (s.integer(desc_.section, field.desc->key) == index &&
-      (!typed || s.text(desc_.section, TypedKey(field.desc->key)).isEmpty())) {
+  if (s.integer(desc_.section, KeyName::runtime(field.desc->key)) == index &&
+      (!typed || s.text(desc_.section, KeyName::runtime(TypedKey(field.desc->key))).isEmpty())) {
     return;  // the same choice again (activated after currentIndexChanged)
   }
-  s.setInteger(desc_.section, field.desc->key, index);
-  if (typed) s.setText(desc_.section, TypedKey(field.desc->key), QString());
+  s.setInteger(desc_.section, KeyName::runtime(field.desc->key), index);
+  if (typed) s.setText(desc_.section, KeyName::runtime(TypedKey(field.desc->key)), QString());
   changed();
 }
 
@@ -246,15 +247,16 @@ void LinePanel::comboTyped(const Field& field, const QString& text) {
   auto* combo = static_cast<QComboBox*>(field.control);
   Settings& s = state_.settings;
   const int match = combo->findText(text.trimmed());
-  s.setInteger(desc_.section, field.desc->key, match);
-  s.setText(desc_.section, TypedKey(field.desc->key), match >= 0 ? QString() : text);
+  s.setInteger(desc_.section, KeyName::runtime(field.desc->key), match);
+  s.setText(desc_.section, KeyName::runtime(TypedKey(field.desc->key)),
+            match >= 0 ? QString() : text);
   changed();
 }
 
 void LinePanel::hoursMoved(const Field& field, int hours) {
   showHours(field, hours);
   if (filling_) return;
-  state_.settings.setInteger(desc_.section, field.desc->key, hours);
+  state_.settings.setInteger(desc_.section, KeyName::runtime(field.desc->key), hours);
   changed();
 }
 

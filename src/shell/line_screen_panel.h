@@ -1,12 +1,13 @@
-// One input panel of a line screen, built from a small descriptor: which settings section
-// it edits and, field by field, the kind of control, its settings key, its caption and its
-// unit. The chilled-water and hot-water screens describe their sixteen panels in two
-// tables (chill_panels.h, hot_panels.h) and share everything else here.
+// One input panel of a chart screen, built from the panel description of its analysis
+// (charts/panel_desc.h): which settings section it edits and, field by field, the kind of
+// control, its settings key, its caption and its unit.
 #pragma once
 
 #include <QFrame>
 #include <QString>
 #include <vector>
+
+#include "charts/panel_desc.h"
 
 class QComboBox;
 class QLabel;
@@ -16,41 +17,6 @@ class QSlider;
 namespace qora {
 
 struct AppState;
-
-enum class FieldKind {
-  PipeSizeList,  // names of the pipe sizes of the current pipe type and unit system
-  RhList,        // relative humidities
-  KChilledList,  // k values for cold lines
-  KHotList,      // k values for hot lines
-  TsurfList,     // surface temperatures
-  KHotTyped,     // hot k list, or a value typed into the box
-  TsurfTyped,    // surface-temperature list, or a value typed into the box
-  Number,        // edit box with the numeric key filter
-  Hours,         // track bar 1..48 hours
-};
-
-// How the caption above a control is made.
-enum class CaptionKind {
-  Role,       // the language caption of the label's role
-  SizeUnit,   // message 4 + " (" + thickness unit + ")"
-  TsurfUnit,  // message 25 + "," + temperature unit
-};
-
-struct FieldDesc {
-  FieldKind kind;
-  const char* key;       // settings key in the panel's section
-  const char* control;   // component name, e.g. "ChillTsufThEdit"
-  const char* label;     // caption label's component name; nullptr: no caption
-  const char* fallback;  // caption when the language gives none
-  CaptionKind caption = CaptionKind::Role;
-  int unitCode = 0;  // unit label after the control (quantity code 1..12; 0: none)
-};
-
-struct PanelDesc {
-  const char* name;     // component name, e.g. "ChillkConstPanel"
-  const char* section;  // settings section the fields edit
-  std::vector<FieldDesc> fields;
-};
 
 // A typed value of a list-or-typed box lives in the transient key `key` + kTypedKeySuffix
 // (model/settings.h) until the next panel set-up.

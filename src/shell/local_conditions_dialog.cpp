@@ -7,8 +7,10 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextLayout>
 #include <QVBoxLayout>
 #include <array>
+#include <cmath>
 
 #include "engine/units.h"
 #include "model/app_state.h"
@@ -118,6 +120,13 @@ LocalConditionsDialog::LocalConditionsDialog(AppState& state, LineKind kind, QWi
     }
     outer->addLayout(row);
   }
+  // The screen beside the dialog hears of both through the selector's callback.
+  connect(this, &LocalConditionsDialog::analysisChosen, this, [this] {
+    if (onSelectionChanged) onSelectionChanged(true);
+  });
+  connect(this, &LocalConditionsDialog::conditionsChanged, this, [this] {
+    if (onSelectionChanged) onSelectionChanged(false);
+  });
   connect(d_->selectors, &QButtonGroup::idClicked, this, [this](int id) {
     // One group in which all may be up: pressing a button releases every other one.
     for (QAbstractButton* b : d_->selectors->buttons())
@@ -159,8 +168,6 @@ LocalConditionsDialog::LocalConditionsDialog(AppState& state, LineKind kind, QWi
   d_->help = new QPlainTextEdit(this);
   d_->help->setObjectName("haHelp");
   StyleHaHelp(*d_->help);
-  // Five lines, the whole width of the window: no line is cut and nothing scrolls.
-  d_->help->setFixedHeight(d_->help->fontMetrics().lineSpacing() * 5 + 14);
   lower->addLayout(grid, 1);
   outer->addSpacing(6);
   outer->addLayout(lower);
@@ -174,9 +181,8 @@ LocalConditionsDialog::LocalConditionsDialog(AppState& state, LineKind kind, QWi
   bottom->addWidget(close);
   outer->addLayout(bottom);
   connect(close, &QPushButton::clicked, this, &QWidget::hide);
-  setFixedHeight(std::max(379, sizeHint().height()));
 
-  auto bind = [this](QLineEdit* edit, const char* key) {
+  auto bind = [this](QLineEdit* edit, KeyName key) {
     connect(edit, &QLineEdit::textEdited, this, [this, key](const QString& text) {
       d_->state.settings.setText(d_->section, key, text);
       emit conditionsChanged();
@@ -223,6 +229,7 @@ void LocalConditionsDialog::relabelUnits(int oldSystem) {
   d_->topUnit->setText(lang.UnitLabel(now, kQTemperature));
   d_->haUnit->setText(lang.UnitLabel(now, kQSurfaceCoef));
   FillHaHelp(*d_->help, lang, now);
+  fitHeights();
   if (oldSystem != now) {
     const std::string ha = d_->state.settings.text(d_->section, "Hair").toStdString();
     const QString converted =
@@ -241,6 +248,29 @@ void LocalConditionsDialog::applyFactorBy() {
 
 void LocalConditionsDialog::applyLanguage() {
   ApplyLanguage(*this, d_->state.lang, objectName());
+  // The edition's faces may be taller than the ones the dialog was built with.
+  fitHeights();
+}
+
+void LocalConditionsDialog::fitHeights() {
+  // Five help lines, the whole width of the window: no line is cut and nothing scrolls. A
+  // line is as tall as the faces that draw it (Thai marks above and below, the fallback
+  // face of a character the box's face lacks), which may exceed the box's line spacing.
+  QPlainTextEdit& help = *d_->help;
+  qreal line = help.fontMetrics().lineSpacing();
+  for (const QString& text : help.toPlainText().split(u'\n')) {
+    QTextLayout layout(text, help.font());
+    layout.beginLayout();
+    const QTextLine l = layout.createLine();
+    layout.endLayout();
+    if (l.isValid()) line = std::max(line, l.height());
+  }
+  help.setFixedHeight(static_cast<int>(std::ceil(line * 5)) + 14);
+  // The controls' new faces reach the nested layouts' cached sizes only when the layout
+  // is activated again.
+  layout()->invalidate();
+  layout()->activate();
+  setFixedHeight(std::max(379, sizeHint().height()));
 }
 
 }  // namespace qora

@@ -7,13 +7,14 @@
 
 #include <QDialog>
 
+#include "shell/chart_selector.h"
 #include "shell/line_kind.h"
 
 namespace qora {
 
 struct AppState;
 
-class LocalConditionsDialog : public QDialog {
+class LocalConditionsDialog : public QDialog, public ChartSelector {
   Q_OBJECT
  public:
   LocalConditionsDialog(AppState& state, LineKind kind, QWidget* parent = nullptr);
@@ -21,14 +22,15 @@ class LocalConditionsDialog : public QDialog {
 
   LineKind kind() const;
   // 1..8 for the selector button that is down (table order), 0 when all are up.
-  int selectedAnalysis() const;
+  int selectedAnalysis() const override;
+  QWidget& selectorWindow() override { return *this; }
   void setSelectedAnalysis(int n);
   // Re-reads Tdb, Top, ha from the settings (after a settings load).
-  void syncFromSettings();
+  void syncFromSettings() override;
   // Unit labels, help ranges and ha converted from the previous unit system.
-  void relabelUnits(int oldSystem);
+  void relabelUnits(int oldSystem) override;
   // Shows the ha box (FactorBy 1) or "BY ASTM C680" in its place (FactorBy 2).
-  void applyFactorBy();
+  void applyFactorBy() override;
   // Captions and hints from the language texts.
   void applyLanguage();
 
@@ -37,6 +39,9 @@ class LocalConditionsDialog : public QDialog {
   void conditionsChanged();  // Tdb, Top or ha edited: refresh the visible panel
 
  private:
+  // Help box and window heights for the faces the controls have now.
+  void fitHeights();
+
   struct Private;
   Private* d_;
 };

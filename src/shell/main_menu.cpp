@@ -9,6 +9,7 @@
 #include "model/app_state.h"
 #include "shell/brand.h"
 #include "shell/picture_render.h"
+#include "toolkit/canvas_state.h"
 #include "toolkit/picture.h"
 
 namespace qora {
@@ -24,7 +25,7 @@ constexpr QRgb kItemHighlight = 0xffff0000;  // red
 
 QFont FaceOrDefault(const QString& face, int pointSize) {
   QFont f;
-  if (!face.isEmpty()) f.setFamilies({face});
+  f.setFamilies(FontFamilies(face));
   f.setPointSize(std::max(1, pointSize));
   return f;
 }
@@ -157,9 +158,10 @@ void MainMenu::hoverAt(int y) {
 }
 
 void MainMenu::drawSection(QPainter& p, const char* key, int x, int top, int step) {
-  const QString path = LanguageFilePath(state_.appDir, state_.settings.langIndex(), "mnu.qdt");
-  const QStringList lines =
-      ReadSection(path, QString::fromLatin1(key), state_.settings.langIndex());
+  int decodeAs = 1;
+  const QString path =
+      LanguageFileOrEnglish(state_.appDir, state_.settings.langIndex(), "mnu.qdt", &decodeAs);
+  const QStringList lines = ReadSection(path, QString::fromLatin1(key), decodeAs);
   p.setFont(FaceOrDefault(state_.lang.Font(10), geo_.menuFontSize));
   p.setPen(Qt::black);
   const QFontMetrics fm(p.font());

@@ -3,39 +3,24 @@
 #include <QCloseEvent>
 
 #include "model/app_state.h"
-#include "print/print_job.h"
 #include "shell/brand.h"
-#include "shell/document_screen.h"
 #include "shell/insul_cost_dialog.h"
 #include "shell/insul_size_dialog.h"
+#include "shell/language_apply.h"
 #include "shell/line_screen.h"
 #include "shell/local_conditions_dialog.h"
 #include "shell/main_bar.h"
 #include "shell/main_menu.h"
 #include "shell/param_dialog.h"
+#include "shell/screen_registry.h"
 #include "shell/splash_view.h"
 #include "shell/unit_relabel.h"
 #include "shell/wait_dialog.h"
 
 namespace qora {
 
-namespace {
-
-// The reference document of a menu item (0 catalogue, 7 appendix, 8 conversion), made the
-// first time it is opened.
-DocumentScreen* DocumentScreenFor(QWidget& area, AppState& state, int item) {
-  const DocumentKind kind = item == 0   ? DocumentKind::Catalogue
-                            : item == 7 ? DocumentKind::Appendix
-                                        : DocumentKind::Conversion;
-  for (auto* screen : area.findChildren<DocumentScreen*>(Qt::FindDirectChildrenOnly)) {
-    if (screen->kind() == kind) return screen;
-  }
-  return new DocumentScreen(state, kind, &area);
-}
-
-}  // namespace
-
 MainWindow::MainWindow(AppState& state, QWidget* parent) : QWidget(parent), state_(state) {
+  ApplyApplicationFont(state_.lang);
   setObjectName("QORAForm");
   setWindowTitle(BrandCaption(state_.settings.langIndex()));
   setAutoFillBackground(true);
@@ -45,36 +30,30 @@ MainWindow::MainWindow(AppState& state, QWidget* parent) : QWidget(parent), stat
 
   menu_ = new MainMenu(state_, this);
   menu_->hide();
-  screens_ = new QWidget(this);
-  screens_->setObjectName("ScreenArea");
-  screens_->hide();
+  screenArea_ = new QWidget(this);
+  screenArea_->setObjectName("ScreenArea");
+  screenArea_->hide();
   bar_ = new MainBar(state_, this);
   bar_->hide();
   splash_ = new SplashView(state_, this);
 
-  // The dialogs, once, in the order the program has always created them.
+  // The dialogs and the registered screens, once.
   param_ = new ParamDialog(state_, this);
-  chillLocal_ = new LocalConditionsDialog(state_, LineKind::Chilled, this);
   insulCost_ = new InsulCostDialog(state_, this);
-  hotLocal_ = new LocalConditionsDialog(state_, LineKind::Hot, this);
   insulSize_ = new InsulSizeDialog(state_, this);
   wait_ = new WaitDialog(this);
-  chillScreen_ = new LineScreen(state_, LineKind::Chilled, *chillLocal_, screens_);
-  hotScreen_ = new LineScreen(state_, LineKind::Hot, *hotLocal_, screens_);
-  chillScreen_->hide();
-  hotScreen_->hide();
-  // Each print button prints the chart its own screen drew last.
-  for (LineScreen* screen : {chillScreen_, hotScreen_}) {
-    connect(screen, &LineScreen::printRequested, this,
-            [this, screen] { PrintChart(this, screen->lastChart(), state_); });
+  for (const ScreenEntry& entry : ScreenRegistry()) {
+    Screen* screen = entry.make(state_, this, screenArea_);
+    screen->hide();
+    screens_[entry.menuItem] = screen;
   }
 
   // Captions, hints and faces of the message file, read once at start.
   splash_->applyLanguage();
   bar_->applyLanguage();
   param_->applyLanguage();
-  chillLocal_->applyLanguage();
-  hotLocal_->applyLanguage();
+  chillDialog().applyLanguage();
+  hotDialog().applyLanguage();
   insulCost_->applyLanguage();
   insulSize_->applyLanguage();
   wait_->applyLanguage(state_.lang);
@@ -87,7 +66,7 @@ MainWindow::MainWindow(AppState& state, QWidget* parent) : QWidget(parent), stat
   connect(param_, &ParamDialog::settingsReloaded, this, &MainWindow::afterSettingsLoad);
   connect(param_, &ParamDialog::factorByChanged, this, [this] {
     applyFactorBy();
-    refreshLineScreens();
+    refreshVisibleScreen();
   });
 }
 
@@ -118,19 +97,14 @@ void MainWindow::start() {
 
 void MainWindow::afterSettingsLoad() {
   bar_->setUnitCaption(state_.lang.UnitSystemName(state_.settings.unitSystem()));
-  chillLocal_->syncFromSettings();
-  hotLocal_->syncFromSettings();
   relabelUnits(state_.settings.unitSystem());
   applyFactorBy();
-  chillScreen_->setUpPanels();
-  hotScreen_->setUpPanels();
-  refreshLineScreens();
+  forEachScreen([](Screen& s) { s.afterSettingsLoad(); });
 }
 
 void MainWindow::showMainMenu() {
-  chillLocal_->hide();
-  hotLocal_->hide();
-  screens_->hide();
+  forEachScreen([](Screen& s) { s.leave(); });
+  screenArea_->hide();
   bar_->hide();
   splash_->hide();
   menu_->show();
@@ -139,75 +113,67 @@ void MainWindow::showMainMenu() {
 
 void MainWindow::hideMainMenu() {
   menu_->hide();
-  screens_->show();
+  screenArea_->show();
   bar_->show();
 }
 
+Screen* MainWindow::screen(int item) const {
+  const auto it = screens_.find(item);
+  return it == screens_.end() ? nullptr : it->second;
+}
+
+LocalConditionsDialog& MainWindow::chillDialog() const {
+  return LocalDialogOf(*static_cast<LineScreen*>(screen(1)));
+}
+
+LocalConditionsDialog& MainWindow::hotDialog() const {
+  return LocalDialogOf(*static_cast<LineScreen*>(screen(2)));
+}
+
 void MainWindow::openItem(int item) {
-  switch (item) {
-    case 0:
-    case 7:
-    case 8: {
-      hideMainMenu();
-      for (QWidget* w : screens_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) w->hide();
-      chillLocal_->hide();
-      hotLocal_->hide();
-      DocumentScreen* doc = DocumentScreenFor(*screens_, state_, item);
-      doc->setGeometry(screens_->rect());
-      doc->show();
-      doc->open(width());
-      break;
-    }
-    case 1:
-    case 2: {
-      hideMainMenu();
-      for (auto* doc : screens_->findChildren<DocumentScreen*>()) doc->hide();
-      LineScreen* open = item == 1 ? chillScreen_ : hotScreen_;
-      (item == 1 ? hotScreen_ : chillScreen_)->hide();
-      (item == 1 ? hotLocal_ : chillLocal_)->hide();
-      open->setGeometry(screens_->rect());
-      open->show();
-      open->open(width());
-      break;
-    }
-    case 9:
-      exitProgram();
-      break;
-    default:
-      break;  // the other screens are not part of this program yet
+  if (item == 9) {
+    exitProgram();
+    return;
   }
+  Screen* open = screen(item);
+  if (!open) return;  // a menu item whose screen is not part of the program
+  hideMainMenu();
+  forEachScreen([open](Screen& s) {
+    if (&s == open) return;
+    s.leave();
+    s.hide();
+  });
+  open->setGeometry(screenArea_->rect());
+  open->show();
+  open->open(width());
 }
 
 void MainWindow::relabelUnits(int oldSystem) {
   const int now = state_.settings.unitSystem();
   bar_->setUnitCaption(state_.lang.UnitSystemName(now));
   ConvertUnitValues(state_.settings, oldSystem);
-  chillLocal_->relabelUnits(oldSystem);
-  hotLocal_->relabelUnits(oldSystem);
-  for (auto* doc : screens_->findChildren<DocumentScreen*>()) doc->relabelUnits();
+  forEachScreen([oldSystem](Screen& s) { s.relabelUnits(oldSystem); });
 }
 
 void MainWindow::stepUnits() {
   const int old = StepUnitSystem(state_.settings);
   relabelUnits(old);
-  chillScreen_->setUpPanels();
-  hotScreen_->setUpPanels();
-  refreshLineScreens();
+  refreshVisibleScreen();
 }
 
 void MainWindow::applyFactorBy() {
-  chillLocal_->applyFactorBy();
-  hotLocal_->applyFactorBy();
+  forEachScreen([](Screen& s) { s.applyFactorBy(); });
 }
 
-LineScreen* MainWindow::visibleLineScreen() const {
-  if (chillScreen_->isVisible()) return chillScreen_;
-  if (hotScreen_->isVisible()) return hotScreen_;
+Screen* MainWindow::visibleScreen() const {
+  for (const auto& [item, s] : screens_) {
+    if (s->isVisible()) return s;
+  }
   return nullptr;
 }
 
-void MainWindow::refreshLineScreens() {
-  if (LineScreen* screen = visibleLineScreen()) screen->refresh();
+void MainWindow::refreshVisibleScreen() {
+  if (Screen* s = visibleScreen()) s->refresh();
 }
 
 void MainWindow::exitProgram() {
@@ -219,8 +185,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     saved_ = true;
     SaveSettings(state_.settings, state_.iniPath());  // silent: the old file stays whole
   }
-  for (QWidget* w : {static_cast<QWidget*>(chillLocal_), static_cast<QWidget*>(hotLocal_)})
-    w->hide();
+  forEachScreen([](Screen& s) { s.leave(); });
   event->accept();
 }
 
@@ -229,9 +194,9 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
   splash_->setGeometry(rect());
   menu_->setGeometry(rect());
   bar_->setGeometry(0, height() - MainBar::kHeight, width(), MainBar::kHeight);
-  screens_->setGeometry(0, 0, width(), height() - MainBar::kHeight);
-  for (QWidget* child : screens_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-    child->setGeometry(screens_->rect());
+  screenArea_->setGeometry(0, 0, width(), height() - MainBar::kHeight);
+  for (QWidget* child : screenArea_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+    child->setGeometry(screenArea_->rect());
 }
 
 }  // namespace qora

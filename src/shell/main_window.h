@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QWidget>
+#include <map>
 #include <memory>
 
 namespace qora {
@@ -14,6 +15,7 @@ class InsulCostDialog;
 class InsulSizeDialog;
 class LineScreen;
 class LocalConditionsDialog;
+class Screen;
 class MainBar;
 class MainMenu;
 class ParamDialog;
@@ -30,12 +32,13 @@ class MainWindow : public QWidget {
   void start();
   void showMainMenu();
   void hideMainMenu();
-  // A menu item: 0..9 (99 and items whose screens are not there yet do nothing).
+  // A menu item: 0..8 open their screens, 9 quits (99 and items without a screen do
+  // nothing).
   void openItem(int item);
   // Brings every view to the current unit system, converting the values that follow it
   // from `oldSystem`.
   void relabelUnits(int oldSystem);
-  // The unit button: 1 -> 2 -> 3 -> 1, relabel, redraw the visible line screen.
+  // The unit button: 1 -> 2 -> 3 -> 1, relabel, redraw the visible screen.
   void stepUnits();
   // ha boxes or "ASTM C680" everywhere, by FactorBy.
   void applyFactorBy();
@@ -48,12 +51,14 @@ class MainWindow : public QWidget {
   MainMenu& menu() const { return *menu_; }
   MainBar& bar() const { return *bar_; }
   ParamDialog& paramDialog() const { return *param_; }
-  LocalConditionsDialog& chillDialog() const { return *chillLocal_; }
-  LocalConditionsDialog& hotDialog() const { return *hotLocal_; }
+  // The screen a menu item opens; nullptr for an item without one.
+  Screen* screen(int item) const;
+  LocalConditionsDialog& chillDialog() const;
+  LocalConditionsDialog& hotDialog() const;
   InsulSizeDialog& insulSizeDialog() const { return *insulSize_; }
   InsulCostDialog& insulCostDialog() const { return *insulCost_; }
   WaitDialog& waitDialog() const { return *wait_; }
-  QWidget& screenArea() const { return *screens_; }
+  QWidget& screenArea() const { return *screenArea_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -62,22 +67,24 @@ class MainWindow : public QWidget {
  private:
   void connectBar();
   void showModal(QWidget& dialog);
-  void refreshLineScreens();
-  LineScreen* visibleLineScreen() const;
+  // Every registered screen, in menu order.
+  template <class F>
+  void forEachScreen(F&& f) const {
+    for (const auto& [item, s] : screens_) f(*s);
+  }
+  Screen* visibleScreen() const;
+  void refreshVisibleScreen();
 
   AppState& state_;
   SplashView* splash_ = nullptr;
   MainMenu* menu_ = nullptr;
-  QWidget* screens_ = nullptr;
+  QWidget* screenArea_ = nullptr;
   MainBar* bar_ = nullptr;
   ParamDialog* param_ = nullptr;
-  LocalConditionsDialog* chillLocal_ = nullptr;
   InsulCostDialog* insulCost_ = nullptr;
-  LocalConditionsDialog* hotLocal_ = nullptr;
   InsulSizeDialog* insulSize_ = nullptr;
   WaitDialog* wait_ = nullptr;
-  LineScreen* chillScreen_ = nullptr;
-  LineScreen* hotScreen_ = nullptr;
+  std::map<int, Screen*> screens_;  // by menu item
   bool saved_ = false;
 };
 

@@ -248,7 +248,7 @@ void ParamDialog::accept() {
 }
 
 void ParamDialog::reject() {
-  ReadParamFile(state_.params, state_.paramPath());
+  ReadParamFile(state_.params, state_.paramPath(), state_.settings.langIndex());
   LoadSettings(state_.settings, state_.iniPath());
   QDialog::reject();
   emit settingsReloaded();

@@ -7,7 +7,7 @@ namespace qora {
 
 namespace {
 
-void ConvertKey(Settings& s, const char* section, const char* key, int code, int from, int to) {
+void ConvertKey(Settings& s, const char* section, KeyName key, int code, int from, int to) {
   const std::string text = s.text(section, key).toStdString();
   s.setText(section, key, QString::fromStdString(ConvertUnitsText(text, code, from, to)));
 }

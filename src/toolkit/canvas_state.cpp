@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "toolkit/font_families.h"
+
 namespace qora {
 
 QColor ToQColor(Colour c) {
@@ -25,11 +27,20 @@ const QStringList& ThaiFallbacks() {
 
 }  // namespace
 
+QStringList FontFamilies(const QString& face, bool thai) {
+  QStringList families;
+  if (!face.trimmed().isEmpty()) families << face;
+  if (thai) families += ThaiFallbacks();
+  families << QString::fromLatin1(kLatinFace) << QString::fromLatin1(kWideLatinFace)
+           << QString::fromLatin1(kChineseFace) << QString::fromLatin1(kJapaneseFace);
+  if (!thai) families << QString::fromLatin1(kThaiFace);
+  families.removeDuplicates();
+  return families;
+}
+
 QFont CanvasFont(const CanvasState& s, double dpi) {
   QFont f;
-  QStringList families{s.face};
-  if (s.defaultCharset) families += ThaiFallbacks();
-  f.setFamilies(families);
+  f.setFamilies(FontFamilies(s.face, s.defaultCharset));
   // Classic canvases take the nearest whole pixel height of the em: size · dpi / 72.
   double px = s.pointSize * dpi / 72.0;
   if (!std::isfinite(px)) px = 1;

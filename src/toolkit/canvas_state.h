@@ -11,11 +11,12 @@
 #include <vector>
 
 #include "toolkit/canvas.h"
+#include "toolkit/font_families.h"
 
 namespace qora {
 
 struct CanvasState {
-  QString face = QStringLiteral("Arial");
+  QString face = QString::fromLatin1(kLatinFace);
   double pointSize = 10;
   unsigned style = kRegular;
   Colour fontColour = kBlack;
@@ -55,6 +56,11 @@ struct CanvasState {
 };
 
 QColor ToQColor(Colour c);
+
+// The families a font asks for, in order: the face itself (left out when empty), the Thai
+// families for the system character set, then the installed families of every script, so
+// a missing face or a missing glyph falls back to a known font on every machine.
+QStringList FontFamilies(const QString& face, bool thai = false);
 
 // The font of a canvas at `dpi` device dots per inch, sized in whole device pixels as a
 // classic canvas sizes it. Kerning is off, so a text's width is the sum of its

@@ -10,17 +10,18 @@ namespace qora {
 
 namespace {
 
-// Horizontal and vertical shift of a text anchor for an alignment code; any code other
-// than 1 or 2 leaves the anchor where it is.
-double AlignShift(int code, double extent) {
-  if (code == 1) return -extent / 2;
-  if (code == 2) return -extent;
+// Shift of a text anchor: none for the left or top side, half the extent for the middle,
+// all of it for the right or bottom side.
+double AlignShift(bool middle, bool far, double extent) {
+  if (middle) return -extent / 2;
+  if (far) return -extent;
   return 0;
 }
 
-void AlignedText(Canvas& c, int hAlign, int vAlign, const QString& text, double x, double y) {
+void AlignedText(Canvas& c, HAlign h, VAlign v, const QString& text, double x, double y) {
   const QSizeF sz = c.textSize(text);
-  c.text(x + AlignShift(hAlign, sz.width()), y + AlignShift(vAlign, sz.height()), text);
+  c.text(x + AlignShift(h == HAlign::Centre, h == HAlign::Right, sz.width()),
+         y + AlignShift(v == VAlign::Middle, v == VAlign::Bottom, sz.height()), text);
 }
 
 void Marker(Canvas& c, double x, double y, double r) {
@@ -82,8 +83,8 @@ void PicMarker(Canvas& pic, double x, double y, double r) {
   Marker(pic, x, y, r);
 }
 
-void PicText(Canvas& pic, int hAlign, int vAlign, const QString& text, double x, double y) {
-  AlignedText(pic, hAlign, vAlign, text, x, y);
+void PicText(Canvas& pic, HAlign h, VAlign v, const QString& text, double x, double y) {
+  AlignedText(pic, h, v, text, x, y);
 }
 
 namespace {
@@ -285,12 +286,12 @@ double DotsToMm(int dpi, int dots) {
   return dpi > 0 ? dots * 25.4 / dpi : 0.0;
 }
 
-void SetPrnFont(Canvas& page, const QString& name, double size, Colour colour, unsigned style) {
+void SetPrnFont(Canvas& page, const QString& name, double size, unsigned style, Colour colour) {
   page.setFont(name, size, style, colour, false);
 }
 
-void SetPrnFontDefaultCharset(Canvas& page, const QString& name, double size, Colour colour,
-                              unsigned style) {
+void SetPrnFontDefaultCharset(Canvas& page, const QString& name, double size, unsigned style,
+                              Colour colour) {
   page.setFont(name, size, style, colour, true);
 }
 
@@ -314,8 +315,8 @@ void PrnMarker(Canvas& page, double x, double y, double r) {
   Marker(page, x, y, r);
 }
 
-void PrnText(Canvas& page, int hAlign, int vAlign, const QString& text, double x, double y) {
-  AlignedText(page, hAlign, vAlign, text, x, y);
+void PrnText(Canvas& page, HAlign h, VAlign v, const QString& text, double x, double y) {
+  AlignedText(page, h, v, text, x, y);
 }
 
 void PrnDrawPicture(Canvas& page, const Picture& p, double x1, double y1, double x2, double y2) {

@@ -1,7 +1,6 @@
 // The drawing functions of every chart, page and table: the same rules on a screen
-// picture (Pic..., pixels) and on a printed page (Prn..., millimetres). Alignment codes:
-// horizontal 0 left, 1 centre, 2 right; vertical 0 top, 1 middle, 2 bottom; any other
-// code behaves as 0.
+// picture (Pic..., pixels) and on a printed page (Prn..., millimetres), with the same
+// arguments in the same order. Text is anchored by the side or middle of its measured box.
 #pragma once
 
 #include <QString>
@@ -10,6 +9,9 @@
 #include "toolkit/picture.h"
 
 namespace qora {
+
+enum class HAlign { Left, Centre, Right };
+enum class VAlign { Top, Middle, Bottom };
 
 // --- screen pictures (pixels) ---
 // Brush and pen set to the colour, pen width 1, the whole picture filled.
@@ -26,7 +28,7 @@ void PicRect(Canvas& pic, double x1, double y1, double x2, double y2, Colour pen
 // Filled circle: rounded rectangle (x-r, y-r)-(x+r, y+r), corner diameters 2r.
 void PicMarker(Canvas& pic, double x, double y, double r);
 // Shifts the anchor by half or all of the measured text width/height, then writes.
-void PicText(Canvas& pic, int hAlign, int vAlign, const QString& text, double x, double y);
+void PicText(Canvas& pic, HAlign h, VAlign v, const QString& text, double x, double y);
 // Text with inline codes \B \S \U \D \G (big, small, up, down, grey shadow).
 void PicRichText(Canvas& pic, double x, double y, const QString& text);
 void PicDrawPicture(Canvas& pic, double x1, double y1, double x2, double y2, const Picture& p);
@@ -64,15 +66,15 @@ int CalibratePrinter(double measuredHeightOfO);  // returns PrinterDpi for a mea
 int MmToDots(int dpi, double mm);                // round(dpi·mm/25.4)
 double DotsToMm(int dpi, int dots);
 
-void SetPrnFont(Canvas& page, const QString& name, double size, Colour colour, unsigned style);
-void SetPrnFontDefaultCharset(Canvas& page, const QString& name, double size, Colour colour,
-                              unsigned style);
+void SetPrnFont(Canvas& page, const QString& name, double size, unsigned style, Colour colour);
+void SetPrnFontDefaultCharset(Canvas& page, const QString& name, double size, unsigned style,
+                              Colour colour);
 void SetPrnBrush(Canvas& page, Colour colour, BrushStyle style);
 void SetPrnPen(Canvas& page, Colour colour, PenStyle style, double widthMm);
 void PrnLine(Canvas& page, double x1, double y1, double x2, double y2);
 void PrnRect(Canvas& page, double x1, double y1, double x2, double y2);
 void PrnMarker(Canvas& page, double x, double y, double r);
-void PrnText(Canvas& page, int hAlign, int vAlign, const QString& text, double x, double y);
+void PrnText(Canvas& page, HAlign h, VAlign v, const QString& text, double x, double y);
 void PrnDrawPicture(Canvas& page, const Picture& p, double x1, double y1, double x2, double y2);
 void PrnTableFrameRows(Canvas& page, const TableFrame& t);
 void PrnTableFrameCols(Canvas& page, const TableFrame& t);

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <iomanip>
+#include <locale>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -53,7 +54,10 @@ int CutPosition(Real range) {
 // truncates it toward zero to a round value. Positions are counted from the point so a
 // centre too large for 15 characters is cut at the same decimal place.
 Real RoundCentre(Real centre, int cut) {
+  // The C++ streams in the classic locale: the text must not depend on the desktop's
+  // language (strtold would stop at a '.' under a decimal-comma LC_NUMERIC).
   std::ostringstream out;
+  out.imbue(std::locale::classic());
   out << std::fixed << std::setprecision(5) << std::setw(15) << centre;
   std::string text = out.str();
   const auto point = static_cast<long>(text.find('.'));
@@ -61,7 +65,11 @@ Real RoundCentre(Real centre, int cut) {
     char& ch = text[static_cast<size_t>(i)];
     if (ch >= '0' && ch <= '9') ch = '0';
   }
-  return std::strtold(text.c_str(), nullptr) + 0.0L;  // + 0 turns -0 into 0
+  std::istringstream in(text);
+  in.imbue(std::locale::classic());
+  Real value = 0;
+  in >> value;
+  return value + 0.0L;  // + 0 turns -0 into 0
 }
 
 }  // namespace

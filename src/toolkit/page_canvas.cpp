@@ -12,6 +12,7 @@
 
 #include "toolkit/canvas_state.h"
 #include "toolkit/draw.h"
+#include "toolkit/font_families.h"
 #include "toolkit/picture.h"
 
 namespace qora {
@@ -20,12 +21,12 @@ namespace {
 
 constexpr double kLongSideMm = 280, kShortSideMm = 200;
 
-// The resolution a device reports, or, when it reports none, the one its "O" in Courier
-// New 20 pt measures to.
+// The resolution a device reports, or, when it reports none, the one its "O" in a
+// Courier-metric monospaced face at 20 pt measures to.
 int DeviceDpi(QPagedPaintDevice& device, QPainter& painter) {
   const int reported = device.logicalDpiY();
   if (reported > 0) return reported;
-  QFont courier(QStringLiteral("Courier New"));
+  QFont courier(QStringLiteral("Liberation Mono"));
   courier.setPointSize(20);
   const QFontMetricsF m(courier, painter.isActive() ? painter.device() : nullptr);
   return CalibratePrinter(m.height());
@@ -281,7 +282,7 @@ void PageCanvas::drawPicture(double x1, double y1, double x2, double y2, const P
 }
 
 void SetPageDefaults(Canvas& page) {
-  page.setFont(QStringLiteral("AngsanaUPC"), 12, kRegular, kBlack, false);
+  page.setFont(QString::fromLatin1(kLatinFace), 12, kRegular, kBlack, false);
   page.setBrush(kWhite, BrushStyle::Solid);
   page.setPen(kBlack, PenStyle::Solid, 0.5);
 }

@@ -66,7 +66,7 @@ class PageCanvas : public Canvas {
   std::unique_ptr<State> d_;
 };
 
-// BeginPortraitPage / BeginLandscapePage defaults: font "AngsanaUPC" 12 pt black regular,
+// BeginPortraitPage / BeginLandscapePage defaults: font Liberation Sans 12 pt black regular,
 // brush white solid, pen black solid 0.5 mm. PageCanvas applies them on construction.
 void SetPageDefaults(Canvas& page);
 

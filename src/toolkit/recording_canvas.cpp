@@ -1,9 +1,10 @@
 #include "toolkit/recording_canvas.h"
 
 #include <QFontMetricsF>
+#include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <optional>
 
 #include "toolkit/canvas_state.h"
@@ -13,8 +14,8 @@ namespace qora {
 
 namespace {
 
-// At most three decimals, trailing zeros dropped, no "-0". std::to_chars, not printf: the
-// log is compared with committed references on machines with any locale.
+// At most three decimals, trailing zeros dropped, no "-0"; the same text under every
+// locale (std::to_chars, never printf, whose decimal point follows LC_NUMERIC).
 std::string Num(double v) {
   if (!std::isfinite(v)) return "nan";
   char buf[64];
@@ -27,9 +28,11 @@ std::string Num(double v) {
 }
 
 std::string Hex(Colour c) {
-  char buf[16];
-  std::snprintf(buf, sizeof buf, "0x%06X", static_cast<unsigned>(c & 0xFFFFFF));
-  return buf;
+  char digits[8];
+  const auto res = std::to_chars(digits, digits + sizeof digits, c & 0xFFFFFFu, 16);
+  std::string hex(digits, res.ptr);
+  for (char& ch : hex) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+  return "0x" + std::string(6 - std::min<size_t>(6, hex.size()), '0') + hex;
 }
 
 std::string Quoted(const QString& text) {

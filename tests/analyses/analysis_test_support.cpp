@@ -1,7 +1,9 @@
 #include "analysis_test_support.h"
 
 #include <gtest/gtest.h>
+#include "fixed_metrics_canvas.h"
 
+#include "charts/chart_drawers.h"
 #include "charts/chart_layout.h"
 #include "model/settings.h"
 #include "toolkit/recording_canvas.h"
@@ -75,9 +77,9 @@ void Set(AppState& state, const std::string& name, const std::string& value) {
   const SettingKey* key = FindSettingKey(name.substr(0, dot), name.substr(dot + 1));
   ASSERT_NE(key, nullptr) << name;
   if (key->kind == KeyKind::Int) {
-    state.settings.setInteger(key->section, key->key, std::stoi(value));
+    state.settings.setInteger(key->section, KeyName::runtime(key->key), std::stoi(value));
   } else {
-    state.settings.setText(key->section, key->key, QString::fromStdString(value));
+    state.settings.setText(key->section, KeyName::runtime(key->key), QString::fromStdString(value));
   }
 }
 
@@ -90,11 +92,11 @@ const AnalysisDef& FindAnalysis(const std::vector<AnalysisDef>& list, const std:
 }
 
 std::string DrawList(const AnalysisDef& def, const AppState& state, int screenWidth) {
-  const ComputeResult r = def.compute(state);
+  const ComputeResult r = ComputeChart(def, state);
   if (!r.drawn) return "refused: " + r.refusal;
   const PictureSize area = ChartAreaSize(screenWidth, screenWidth * 3 / 4);
-  RecordingCanvas canvas(QSizeF(area.width, area.height));
-  def.draw(r.data, state, canvas, LayoutFromScreen(screenWidth, area.height));
+  FixedMetricsCanvas canvas(QSizeF(area.width, area.height));
+  DrawScreenChart(canvas, LayoutFromScreen(screenWidth, area.height), state, r.data);
   return canvas.log();
 }
 

@@ -24,7 +24,7 @@ void Set(AppState& state, const std::string& name, const std::string& value);
 
 const AnalysisDef& FindAnalysis(const std::vector<AnalysisDef>& list, const std::string& cli);
 
-// Computes and, when drawn, draws on a RecordingCanvas of the chart area of a screen of
+// Computes and, when drawn, draws on a FixedMetricsCanvas of the chart area of a screen of
 // that width (height 3/4 of it); the log, or "refused: <why>".
 std::string DrawList(const AnalysisDef& def, const AppState& state, int screenWidth);
 

@@ -16,7 +16,7 @@ namespace qora::test {
 namespace {
 
 ComputeResult Compute(const std::string& cli, const AppState& s) {
-  return FindAnalysis(ChilledAnalyses(), cli).compute(s);
+  return ComputeChart(FindAnalysis(ChilledAnalyses(), cli), s);
 }
 
 // Tdb 25 °C, Top 10 °C, ha 9 W/(m²·K) typed in.
@@ -38,7 +38,7 @@ TEST(ChilledKConst, SiExampleGivesTheCondensationThickness) {
                       {"k_Const_RHFrom", 6},
                       {"k_Const_RHTo", 6},
                       {"k_Const_k", 1}}) {
-    s.settings.setInteger(kSecChilled, k, v);
+    s.settings.setInteger(kSecChilled, KeyName::runtime(k), v);
   }
   const ComputeResult r = Compute("chilled.kconst", s);
   ASSERT_TRUE(r.drawn) << r.refusal;
@@ -64,7 +64,7 @@ TEST(ChilledKConst, AUnitSwitchKeepsListPositionsAndThePhysicalAnswer) {
                       {"k_Const_RHFrom", 6},
                       {"k_Const_RHTo", 6},
                       {"k_Const_k", 1}}) {
-    s.settings.setInteger(kSecChilled, k, v);
+    s.settings.setInteger(kSecChilled, KeyName::runtime(k), v);
   }
   const ComputeResult r = Compute("chilled.kconst", s);
   ASSERT_TRUE(r.drawn) << r.refusal;
@@ -192,7 +192,7 @@ TEST(ChilledOverall, AStockBeyondTheAxisStillCompetesAndMarksFollowTheRhList) {
 
   const AnalysisDef& def = FindAnalysis(ChilledAnalyses(), "chilled.overall");
   RecordingCanvas canvas(QSizeF(800, 470));
-  const PixelTables px = def.draw(r.data, s, canvas, LayoutFromScreen(800));
+  const PixelTables px = DrawScreenChart(canvas, LayoutFromScreen(800), s, r.data);
   EXPECT_EQ(px.stockX[14], kOutsideBox);
   EXPECT_LT(px.stockX[4], kOutsideBox);  // 20 mm sits at the end of the axis
 }
@@ -235,7 +235,7 @@ TEST(ChilledRefusals, EachHandlerRefusesAsTheScreenDoes) {
       {"chilled.energy", {{"PARAMETERS.Source", "2"}, {"PARAMETERS.Gas-Energy", "0"}}, nullptr},
       // temperatures no axis can show
       {"chilled.tline", {{"CHILLED-WATER.Tdb", "1e15"}}, "value-too-large"},
-      {"chilled.tline", {{"CHILLED-WATER.Tdb", "1e4000"}}, "not-finite"},
+      {"chilled.tline", {{"CHILLED-WATER.Tdb", "1e4000"}}, "value-too-large"},
       {"chilled.tsurf", {{"CHILLED-WATER.Tdb", "1e5000"}}, "tdb-not-above-top"},
   };
   for (const RefusalCase& c : cases) {
@@ -258,11 +258,28 @@ TEST(ChilledKConst, ASingleSizeIsPlacedInTheMiddleOfTheAxis) {
   s.settings.setInteger(kSecChilled, "k_Const_PpSzFrom", 4);
   s.settings.setInteger(kSecChilled, "k_Const_PpSzTo", 4);
   const AnalysisDef& def = FindAnalysis(ChilledAnalyses(), "chilled.kconst");
-  const ComputeResult r = def.compute(s);
+  const ComputeResult r = ComputeChart(def, s);
   ASSERT_TRUE(r.drawn) << r.refusal;
   RecordingCanvas canvas(QSizeF(800, 470));
-  const PixelTables px = def.draw(r.data, s, canvas, LayoutFromScreen(800));
+  const PixelTables px = DrawScreenChart(canvas, LayoutFromScreen(800), s, r.data);
   EXPECT_EQ(px.columnX[4], 200);  // the mode-1 box is 400 wide at 800 pixels
+}
+
+TEST(ChilledHeadings, LineAndTimeChartsNameTheirLengthAndHours) {
+  AppState s = SiState();
+  s.settings.setText(kSecChilled, "Tlen_Length", "350");
+  s.settings.setInteger(kSecChilled, "TtimeHr", 30);
+  const auto lines = [](const ComputeResult& r) {
+    QStringList texts;
+    for (const HeadingLine& l : r.data.spec.lines) texts << l.text;
+    return texts.join('|');
+  };
+  const ComputeResult line = Compute("chilled.tline", s);
+  ASSERT_TRUE(line.drawn) << line.refusal;
+  EXPECT_TRUE(lines(line).contains("M14 350")) << lines(line).toStdString();
+  const ComputeResult time = Compute("chilled.ttime", s);
+  ASSERT_TRUE(time.drawn) << time.refusal;
+  EXPECT_TRUE(lines(time).contains("M18 30")) << lines(time).toStdString();
 }
 
 }  // namespace

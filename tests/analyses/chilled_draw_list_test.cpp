@@ -20,7 +20,7 @@ AppState DrawState() {
       {"Tlen_Flow", "2.5"},      {"Ttime_Thc", "25"},     {"EInsTh_Thc", "60"},
       {"ECsInsTh_Thc", "60"},    {"OvallCst_Thc", "100"}, {"OvallCst_Interest", "8.0"},
       {"OvallCst_Depre_Yr", "3"}};
-  for (const auto& [k, v] : texts) s.settings.setText(kSecChilled, k, v);
+  for (const auto& [k, v] : texts) s.settings.setText(kSecChilled, KeyName::runtime(k), v);
   const std::pair<const char*, int> positions[] = {
       {"k_Const_PpSzFrom", 2}, {"k_Const_PpSzTo", 10}, {"k_Const_RHFrom", 2},
       {"k_Const_RHTo", 7},     {"k_Const_k", 1},       {"RH_Const_PpSzFrom", 0},
@@ -30,7 +30,7 @@ AppState DrawState() {
       {"Ttime_PpSz", 5},       {"TtimeHr", 12},        {"Ttime_k", 1},
       {"EInsTh_PpSz", 7},      {"EInsTh_k", 1},        {"ECsInsTh_PpSz", 7},
       {"ECsInsTh_k", 1},       {"OvallCst_PpSz", 7},   {"OvallCst_k", 1}};
-  for (const auto& [k, v] : positions) s.settings.setInteger(kSecChilled, k, v);
+  for (const auto& [k, v] : positions) s.settings.setInteger(kSecChilled, KeyName::runtime(k), v);
   s.settings.setText(kSecParams, "currency", "$");
   return s;
 }

@@ -57,20 +57,20 @@ TEST(HotThicknessCharts, ConstantSurfaceTemperatureOneSizeCurvesPerK) {
 TEST(HotThicknessCharts, TypedConstantReplacesTheListEntry) {
   AppState s = HotSiState();
   s.settings.setInteger(kSecHot, "k_Const_k", -1);  // the typed value names no list entry
-  s.settings.setText(kSecHot, std::string("k_Const_k") + kTypedKeySuffix, "0.045");
+  s.settings.setText(kSecHot, "k_Const_kTyped", "0.045");
   ComputeResult r = hot::ComputeKConst(s);
   ASSERT_TRUE(r.drawn) << r.refusal;
   // ts 40 °C with k 0.045: x = 9 mm on the 60.3 mm pipe (size position 6).
   EXPECT_REAL_NEAR(r.data.chartResults[0][5], 8.017601, 1e-3);
 
-  s.settings.setText(kSecHot, std::string("k_Const_k") + kTypedKeySuffix, "abc");
+  s.settings.setText(kSecHot, "k_Const_kTyped", "abc");
   EXPECT_EQ(hot::ComputeKConst(s).refusal, "k-not-positive");
-  s.settings.setText(kSecHot, std::string("k_Const_k") + kTypedKeySuffix, "");
+  s.settings.setText(kSecHot, "k_Const_kTyped", "");
   EXPECT_EQ(hot::ComputeKConst(s).refusal, "k-not-selected");
 
   AppState t = HotSiState();
   t.settings.setInteger(kSecHot, "T_Const_Tsuf", -1);
-  t.settings.setText(kSecHot, std::string("T_Const_Tsuf") + kTypedKeySuffix, "45");
+  t.settings.setText(kSecHot, "T_Const_TsufTyped", "45");
   r = hot::ComputeTConst(t);
   ASSERT_TRUE(r.drawn) << r.refusal;
   // ts 45 °C, k 0.04: x = 5.6 mm on the 60.3 mm pipe.
@@ -142,13 +142,14 @@ TEST(HotTemperatureCharts, OneHourInFortySteps) {
 }
 
 TEST(HotTemperatureCharts, RangeContainsBothTemperaturesBelowZero) {
-  // Tdb −30, Top −10: 1.1·Top = −11 would cut the line off; the range is −30 … −10 rounded.
+  // Tdb −30, Top −10: 1.1·Top = −11 would cut the line off. The one temperature rule takes
+  // margins of the warmer temperature's magnitude: −30 − 0.5 … −10 + 1, rounded to −35 … −5.
   AppState s = HotSiState();
   s.settings.setText(kSecHot, "Tdb", "-30");
   s.settings.setText(kSecHot, "Top", "-10");
   const ComputeResult r = hot::ComputeTsurf(s);
   ASSERT_TRUE(r.drawn) << r.refusal;
-  ExpectAxis(r.data.yAxis, -30, -8, 2);
+  ExpectAxis(r.data.yAxis, -35, -5, 5);
 }
 
 // Bare pipe: q = (Top − Tdb)·h·π·D / 1000 = 60·10·π·0.0603 = 113.663 W/m.

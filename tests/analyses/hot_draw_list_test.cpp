@@ -72,14 +72,14 @@ TEST(HotDrawLists, RoomLabelBelowItsLineLineAndLimitLabelsAbove) {
   AppState s = HotSiState();
   test::Set(s, "HOT-WATER.Tsurface_Tsuf", "1");
   const std::string log = Draw("hot.tsurf", s, 800);
-  // Axis 10..90 over 317 px: 20 °C at 375, 80 °C at 138, 45 °C at 276. A label 15.609 px
-  // high ends 16 px below its line or 4 px above it, written from the heading centre x 400.
+  // Axis 10..90 over 317 px: 20 °C at 375, 80 °C at 138, 45 °C at 276. A label 12 px high
+  // (8 pt) ends 16 px below its line or 4 px above it, written from the heading centre x 400.
   EXPECT_TRUE(Has(log, "line 160 375 600 375 pen 0x0000FF solid 2"));
-  EXPECT_NE(log.find("text 400 375.391 \"M2 20.0°C\""), std::string::npos);
+  EXPECT_NE(log.find("text 400 379 \"M2 20.0°C\""), std::string::npos);
   EXPECT_TRUE(Has(log, "line 160 138 600 138 pen 0x0000FF solid 2"));
-  EXPECT_NE(log.find("text 400 118.391 \"M3 80.0°C\""), std::string::npos);
+  EXPECT_NE(log.find("text 400 122 \"M3 80.0°C\""), std::string::npos);
   EXPECT_TRUE(Has(log, "line 160 276 600 276 pen 0x0000FF solid 2"));
-  EXPECT_NE(log.find("text 400 256.391 \"M27 45.0°C\""), std::string::npos);
+  EXPECT_NE(log.find("text 400 260 \"M27 45.0°C\""), std::string::npos);
 }
 
 TEST(HotDrawLists, XAxisEndsAtTheEnteredMaximum) {
@@ -118,9 +118,11 @@ TEST(HotDrawLists, OperatingTimeMovesLeftWhenItDoesNotFitBesideThePrice) {
   AppState s = HotSiState();
   s.lang.msg[35] = QString(60, 'x') + " ";
   const std::string log = Draw("hot.overall", s, 800);
-  // Third left row: bottom at yFirst + 3 × lineStep = 37 + 42 = 79, text 15.609 high.
-  EXPECT_NE(log.find("text 96 63.391 \"" + std::string(60, 'x')), std::string::npos);
-  EXPECT_NE(log.find("text 400 35.391 \"M41  3.000 ฿/kWhr\""), std::string::npos);
+  // Both texts are about 100 characters of 4 px, wider than the 312 px right of the centre:
+  // the time goes to the third left row, bottom at yFirst + 3 × lineStep = 37 + 42 = 79,
+  // text 12 px high; the price stays on the first row, bottom at 37 + 14 = 51.
+  EXPECT_NE(log.find("text 96 67 \"" + std::string(60, 'x')), std::string::npos);
+  EXPECT_NE(log.find("text 400 39 \"M41  3.000 ฿/kWhr\""), std::string::npos);
 }
 
 }  // namespace

@@ -31,10 +31,10 @@ const Named kAll[] = {
 };
 
 Mutation Text(const char* section, const char* key, const char* value) {
-  return [=](AppState& s) { s.settings.setText(section, key, value); };
+  return [=](AppState& s) { s.settings.setText(section, KeyName::runtime(key), value); };
 }
 Mutation Int(const char* section, const char* key, int value) {
-  return [=](AppState& s) { s.settings.setInteger(section, key, value); };
+  return [=](AppState& s) { s.settings.setInteger(section, KeyName::runtime(key), value); };
 }
 
 std::string Outcome(ComputeFn compute, const Mutation& change) {

@@ -19,8 +19,12 @@ inline AppState HotSiState() {
   s.params.kHot[1] = {"0.035", "0.04", "0.045", "0.05"};
   s.params.tsurf[1] = {"40", "45", "50", "55", "60"};
 
-  const auto set = [&s](const char* key, const char* v) { s.settings.setText(kSecHot, key, v); };
-  const auto pos = [&s](const char* key, int v) { s.settings.setInteger(kSecHot, key, v); };
+  const auto set = [&s](const char* key, const char* v) {
+    s.settings.setText(kSecHot, KeyName::runtime(key), v);
+  };
+  const auto pos = [&s](const char* key, int v) {
+    s.settings.setInteger(kSecHot, KeyName::runtime(key), v);
+  };
   set("Tdb", "20");
   set("Top", "80");
   set("Hair", "10");

@@ -78,6 +78,17 @@ TEST_F(CliPage, ChaptersCountFromOneForEachDocument) {
   }
 }
 
+TEST_F(CliPage, SetChoosesTheEditionAsTheProgramWould) {
+  home.copyShipped("QORAPUR");
+  const QString first = home.path() + "/first.png", second = home.path() + "/second.png";
+  EXPECT_EQ(page({"catalogue", "1", "--png", first, "--screen", "800x600"}).exitCode, 0);
+  const PageRun r = page(
+      {"catalogue", "1", "--png", second, "--screen", "800x600", "--set", "QORA2000.Language=6"});
+  EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+  // The second brand's edition has its own introduction picture and texts.
+  EXPECT_NE(home.readFile("first.png"), home.readFile("second.png"));
+}
+
 TEST_F(CliPage, PdfIsTheCataloguesPrintedPage) {
   const QString pdf = home.path() + "/page.pdf";
   const PageRun r = page({"catalogue", "10", "--pdf", pdf});
@@ -100,6 +111,8 @@ TEST_F(CliPage, UsageErrorsGiveOneLineAndStatusTwo) {
       {"catalogue", "1", "2", "--pdf", home.path() + "/a.pdf"},
       {"catalogue", "1", "--colour", "red"},
       {"catalogue", "1", "--png"},
+      {"catalogue", "1", "--pdf", home.path() + "/a.pdf", "--set", "Language=6"},
+      {"catalogue", "1", "--pdf", home.path() + "/a.pdf", "--set", "QORA2000.NoSuchKey=1"},
   };
   for (const QStringList& args : cases) {
     const PageRun r = page(args);

@@ -30,8 +30,8 @@ std::vector<int> NameRows(int from, int to) {
   std::vector<QString> names;
   for (int i = 1; i <= 40; ++i) names.push_back(QString("S%1").arg(i));
   RecordingCanvas canvas(QSizeF(800, 470));
-  const AxesRect box{160, 98, 392, 560};
-  DrawPipeSizeAxis(canvas, box, 8, lang, from, to, names);
+  const ChartGeometry g = ScreenChartGeometry(LayoutFromScreen(800), ChartKind::Grid);
+  DrawPipeSizeAxis(canvas, g, lang, from, to, names);
   std::vector<int> ys;
   std::istringstream in(canvas.log());
   std::string line;
@@ -59,12 +59,11 @@ TEST(PipeSizeAxis, ElevenNamesShareOneRowTwelveAlternate) {
 }
 
 TEST(Legend, PlacesFollowTheListPositionInBothDirections) {
-  const ChartLayout l = LayoutFromScreen(800);
-  const AxesRect box = *AxesBox(l, 1);
+  const ChartGeometry g = ScreenChartGeometry(LayoutFromScreen(800), ChartKind::Grid);
   // x1 + round(640/30) = 560 + 21; step round(640/26) = 25
   for (int c : {1, 3, 10}) {
-    const PixelPoint up = LegendPlace(l, box, LegendDirection::Upward, c);
-    const PixelPoint down = LegendPlace(l, box, LegendDirection::Downward, c);
+    const ChartPoint up = LegendPlace(g, LegendDirection::Upward, c);
+    const ChartPoint down = LegendPlace(g, LegendDirection::Downward, c);
     EXPECT_EQ(up.x, 581);
     EXPECT_EQ(up.y, 392 - 25 * c);
     EXPECT_EQ(down.x, 581);

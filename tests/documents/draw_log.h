@@ -1,6 +1,5 @@
-// Reading a RecordingCanvas log back as shapes, for tests that assert relations (inside
-// the page, not overlapping, rows inside their bands), and a recording canvas whose text
-// metrics are fixed: a text is 0.5 × size wide per character and 1.5 × size high.
+// Reading a recording canvas's log back as shapes, for tests that assert relations
+// (inside the page, not overlapping, rows inside their bands).
 #pragma once
 
 #include <QRectF>
@@ -8,19 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "toolkit/recording_canvas.h"
+#include "fixed_metrics_canvas.h"
 
 namespace qora::test {
-
-class FixedMetricsCanvas : public RecordingCanvas {
- public:
-  explicit FixedMetricsCanvas(QSizeF size, Units units = Units::Pixels)
-      : RecordingCanvas(size, units) {}
-  QSizeF textSize(const QString& text) const override {
-    return QSizeF(0.5 * fontSize() * text.size(), 1.5 * fontSize());
-  }
-  double textHeight(const QString&) const override { return 1.5 * fontSize(); }
-};
 
 struct LoggedText {
   QRectF box;  // top-left at the anchor, measured size

@@ -123,14 +123,14 @@ TEST(HotThickness, TouchSafeSurface) {
 
 TEST(FlatThickness, ClosedForm) {
   const CalcContext si = InSystem(kSI);
-  EXPECT_REAL_NEAR(FlatThickness(si, 25, 10, 20, 0.04L, 9), 8.889L, 0.0005L);
-  EXPECT_REAL_NEAR(FlatThickness(InSystem(kMetricKcal), 25, 10, 20, 0.04L, 9), 8.889L, 0.0005L);
+  EXPECT_REAL_NEAR(FlatThickness(si, 25, 20, 10, 0.04L, 9), 8.889L, 0.0005L);
+  EXPECT_REAL_NEAR(FlatThickness(InSystem(kMetricKcal), 25, 20, 10, 0.04L, 9), 8.889L, 0.0005L);
   // Inch-pound: k/h already in inches.
-  EXPECT_REAL_NEAR(FlatThickness(InSystem(kInchPound), 77, 50, 68, 0.25L, 1.6L),
+  EXPECT_REAL_NEAR(FlatThickness(InSystem(kInchPound), 77, 68, 50, 0.25L, 1.6L),
                    0.25L * 18 / (9 * 1.6L), 1e-15L);
-  EXPECT_EQ(FlatThickness(si, 25, 10, 25, 0.04L, 9), 0);
-  EXPECT_EQ(FlatThickness(si, 25, 22, 20, 0.04L, 9), 0);
-  EXPECT_EQ(FlatThickness(si, 25, 10, 20, 0.04L, 0), 0);
+  EXPECT_EQ(FlatThickness(si, 25, 25, 10, 0.04L, 9), 0);
+  EXPECT_EQ(FlatThickness(si, 25, 20, 22, 0.04L, 9), 0);
+  EXPECT_EQ(FlatThickness(si, 25, 20, 10, 0.04L, 0), 0);
   EXPECT_EQ(FlatThickness(si, 25, 20, 20, 0.04L, 0), 0);
 }
 

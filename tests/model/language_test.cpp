@@ -83,6 +83,28 @@ TEST(LanguageTexts, FileStartingWithAtGivesEmptyMessagesAndMissingFileChangesNot
   EXPECT_EQ(t.logoPictureName, "QORAPUR.WMF");
 }
 
+// The font rule: a face the message file leaves empty (or a file with no faces at all)
+// is the installed family of the edition's script, never an empty name.
+TEST(LanguageTexts, EmptyFacesAreTheEditionsInstalledFamily) {
+  const struct {
+    int lang;
+    const char* face;
+  } cases[] = {{1, "Liberation Sans"}, {2, "Liberation Sans"}, {3, "WenQuanYi Zen Hei"},
+               {4, "IPAGothic"},       {5, "Garuda"},          {6, "Liberation Sans"}};
+  for (const auto& c : cases) {
+    TempHome home;
+    const QString folder = LanguageFolder(c.lang);
+    home.writeFile(folder + "/" + folder + "-msg.qdt", "M0\n@\n\n  \n@\nMenu 1\n");
+    LanguageTexts t = BuiltinLanguageTexts();
+    ASSERT_TRUE(LoadLanguageTexts(t, home.path(), c.lang));
+    for (int i : {0, 1, 10, 22, -1, 23}) EXPECT_EQ(t.Font(i), c.face) << c.lang << " " << i;
+    // Faces given to controls by role follow the same rule.
+    EXPECT_EQ(t.unitLabelFace, c.face);
+  }
+  // The built-in texts (no message file at all) name their faces too.
+  for (int i = 0; i < 23; ++i) EXPECT_FALSE(BuiltinLanguageTexts().Font(i).isEmpty());
+}
+
 TEST(LanguageTexts, LegacyCodePagesWhenTheBytesAreNotUtf8) {
   struct Case {
     int lang;

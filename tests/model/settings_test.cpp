@@ -16,10 +16,35 @@ QString Ini(const TempHome& home) {
 }
 
 TEST(Settings, EveryKeyOfTheEightSectionsIsKnownOnce) {
-  EXPECT_EQ(SettingKeys().size(), 122u);
+  // The 122 keys of the file and the two typed values the hot-water screen keeps aside.
+  EXPECT_EQ(SettingKeys().size(), 124u);
+  int stored = 0;
   for (const SettingKey& k : SettingKeys()) {
     EXPECT_EQ(FindSettingKey(k.section, k.key), &k) << k.section << " " << k.key;
+    stored += k.kind != KeyKind::Transient;
   }
+  EXPECT_EQ(stored, 122);
+}
+
+// A key name written in the code is checked when it compiles; one made at run time is
+// checked when it is used, and a name the table does not have there stops a debug build.
+static_assert(IsKeyName("Tdb") && IsKeyName("tdb") && !IsKeyName("Tbd"));
+
+TEST(SettingsDeathTest, AKeyTheTableDoesNotHaveIsAProgrammingError) {
+  Settings s;
+  EXPECT_DEBUG_DEATH(s.text(kSecChilled, KeyName::runtime("Tbd")), "CHILLED-WATER.Tbd");
+  // A key of one section is not a key of another.
+  EXPECT_DEBUG_DEATH(s.setInteger(kSecDuct, KeyName::runtime("Tsurface_PpSz"), 1),
+                     "DUCT.Tsurface_PpSz");
+  EXPECT_EQ(s.text(kSecChilled, KeyName::runtime("tdb")), "25.0");  // case does not matter
+}
+
+TEST(Settings, TypedValuesOfTheHotBoxesAreNeverWrittenToTheFile) {
+  TempHome home;
+  Settings s;
+  s.setText(kSecHot, "k_Const_kTyped", "0.045");
+  ASSERT_TRUE(SaveSettings(s, Ini(home)));
+  EXPECT_FALSE(home.readFile("QORA2000.ini").contains("Typed"));
 }
 
 TEST(Settings, FirstStartWithoutFileGivesTheDefaults) {
@@ -78,7 +103,7 @@ TEST(Settings, InvalidIntegersAndOutOfRangeSelectorsFallBackToDefaults) {
                    QByteArray("[") + c.section + "]\n" + c.key + "=" + c.stored + "\n");
     Settings s;
     LoadSettings(s, Ini(home));
-    int got = s.integer(c.section, c.key);
+    int got = s.integer(c.section, KeyName::runtime(c.key));
     if (std::string_view(c.key) == "Units") got = s.unitSystem();
     if (std::string_view(c.key) == "Language") got = s.langIndex();
     if (std::string_view(c.key) == "PipeSizes") got = s.pipeType();
@@ -149,16 +174,31 @@ TEST(Settings, SaveKeepsOtherLinesInPlaceAndRoundTripsEveryValue) {
   Settings back;
   ASSERT_TRUE(LoadSettings(back, Ini(home)));
   for (const SettingKey& k : SettingKeys()) {
-    EXPECT_EQ(back.text(k.section, k.key), s.text(k.section, k.key)) << k.key;
+    EXPECT_EQ(back.text(k.section, KeyName::runtime(k.key)),
+              s.text(k.section, KeyName::runtime(k.key)))
+        << k.key;
   }
 }
 
-TEST(Settings, LegacyCurrencyByteIsReadInTheLanguagesCodePage) {
-  TempHome home;
-  home.writeFile("QORA2000.ini", "[QORA2000]\nLanguage=5\n[PARAMETERS]\ncurrency=\xDF\n");
-  Settings s;
-  ASSERT_TRUE(LoadSettings(s, Ini(home)));
-  EXPECT_EQ(s.text(kSecParams, "currency"), QString::fromUtf8("\u0E3F"));
+TEST(Settings, LegacyCurrencyByteIsTheBahtSignInEveryEdition) {
+  // 0xDF is the Baht sign of the Thai code page, the older files' default; read in the
+  // Western code page it would be "ß". Other legacy bytes follow the edition's code page.
+  const struct {
+    const char* language;
+    QByteArray currency;
+    const char* expected;
+  } cases[] = {{"1", "\xDF", "\u0E3F"},
+               {"5", "\xDF", "\u0E3F"},
+               {"1", "\xA3", "\u00A3"},
+               {"1", "US$", "US$"}};
+  for (const auto& c : cases) {
+    TempHome home;
+    home.writeFile("QORA2000.ini", QByteArray("[QORA2000]\nLanguage=") + c.language +
+                                       "\n[PARAMETERS]\ncurrency=" + c.currency + "\n");
+    Settings s;
+    ASSERT_TRUE(LoadSettings(s, Ini(home)));
+    EXPECT_EQ(s.text(kSecParams, "currency"), QString::fromUtf8(c.expected)) << c.language;
+  }
 }
 
 TEST(Settings, LineBreaksInATypedValueCannotInjectKeys) {

@@ -180,5 +180,22 @@ TEST(CostFile, NumbersWithTwoDecimalsAndTolerantReading) {
   EXPECT_EQ(kept.remark, "unchanged");
 }
 
+TEST(TableFiles, NamesInTheEditionsLegacyCodePageKeepTheirCharacters) {
+  // A sheet name in the Thai code page: read as Thai by the Thai edition (the Western code
+  // page would turn it into accented Latin letters).
+  TempHome home;
+  home.copyShipped("QORAInsu.qdt");
+  QByteArray bytes = home.readFile("QORAInsu.qdt");
+  const qsizetype at = bytes.indexOf("1/4\"");
+  ASSERT_GE(at, 0);
+  bytes.replace(at, 4, "\xCB\xB9\xD2");  // "หนา" (thick) in windows-874
+  home.writeFile("t.qdt", bytes);
+  InsulTables thai, western;
+  ASSERT_TRUE(ReadInsulFile(thai, home.path() + "/t.qdt", 5));
+  ASSERT_TRUE(ReadInsulFile(western, home.path() + "/t.qdt", 1));
+  EXPECT_EQ(thai.sheet[0][0][0], QString::fromUtf8("\u0E2B\u0E19\u0E32"));
+  EXPECT_NE(western.sheet[0][0][0], thai.sheet[0][0][0]);
+}
+
 }  // namespace
 }  // namespace qora

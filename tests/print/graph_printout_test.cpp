@@ -6,6 +6,8 @@
 
 #include <cmath>
 
+#include "analyses/analysis_registry.h"
+#include "fixed_metrics_canvas.h"
 #include "print/graph_printout.h"
 #include "print_test_support.h"
 #include "toolkit/recording_canvas.h"
@@ -22,7 +24,7 @@ class GraphPrintout : public ::testing::Test {
  protected:
   void SetUp() override { test::WriteBrandPictures(home); }
   std::vector<Prim> print(const ChartData* chart) {
-    RecordingCanvas page(QSizeF(280, 200), RecordingCanvas::Units::Millimetres);
+    test::FixedMetricsCanvas page(QSizeF(280, 200), RecordingCanvas::Units::Millimetres);
     PrintAnalysisGraph(page, chart, state);
     log = page.log();
     return ParseLog(log);
@@ -66,7 +68,7 @@ TEST_F(GraphPrintout, EveryAnalysisMatchesItsReferenceAndStaysOnThePage) {
   for (int a = 0; a < 16; ++a) {
     const auto id = static_cast<AnalysisId>(a);
     SCOPED_TRACE(Name(id));
-    const ChartData chart = test::SampleChart(id);
+    const ChartData chart = test::SampleChart(id, state);
     const auto prims = print(&chart);
     ExpectInsidePage(prims);
     EXPECT_TRUE(test::MatchesReference(log, "print/data/graph_" + Name(id) + ".txt"));
@@ -74,7 +76,7 @@ TEST_F(GraphPrintout, EveryAnalysisMatchesItsReferenceAndStaysOnThePage) {
 }
 
 TEST_F(GraphPrintout, TwelveSizesAlternateBetweenTwoLabelRows) {
-  ChartData c = test::SampleChart(AnalysisId::ChilledKConst);
+  ChartData c = test::SampleChart(AnalysisId::ChilledKConst, state);
   for (int n : {11, 12}) {
     SCOPED_TRACE(n);
     c.sizeFrom = 2, c.sizeTo = 1 + n;  // rows 2..n+1
@@ -93,7 +95,7 @@ TEST_F(GraphPrintout, TwelveSizesAlternateBetweenTwoLabelRows) {
 }
 
 TEST_F(GraphPrintout, LegendRowsBelongToTheListPositions) {
-  ChartData c = test::SampleChart(AnalysisId::ChilledKConst);
+  ChartData c = test::SampleChart(AnalysisId::ChilledKConst, state);
   c.curveFrom = 3, c.curveTo = 5;
   const auto prims = print(&c);
   // The stub of row s runs from x = 210 + 8.4 to 218.4 + 7 at y = 160 − 9.52 s.
@@ -119,10 +121,11 @@ TEST_F(GraphPrintout, LegendRowsBelongToTheListPositions) {
 
 TEST_F(GraphPrintout, ThicknessAxisDecimalsFollowTheUnitSystem) {
   // Grid maximum 9.5 → hi = 1.1 · 9.5 = 10.45 → a round scale with whole-number ticks.
-  ChartData c = test::SampleChart(AnalysisId::ChilledKConst);
   for (int unit : {1, 2}) {
-    c.unitSystem = unit;
     state.settings.setUnitSystem(unit);
+    ChartData c = test::SampleChart(AnalysisId::ChilledKConst, state);
+    c.unitSystem = unit;
+    c.spec = FindAnalysis(c.analysis)->describe(c, state);
     const auto prims = print(&c);
     EXPECT_NE(FindText(prims, unit == 1 ? "0.00" : "0.0"), nullptr) << unit;
     EXPECT_EQ(FindText(prims, unit == 1 ? "0.0" : "0.00"), nullptr) << unit;
@@ -130,7 +133,7 @@ TEST_F(GraphPrintout, ThicknessAxisDecimalsFollowTheUnitSystem) {
 }
 
 TEST_F(GraphPrintout, SingleSizeStandsInTheMiddleAndZeroGridIsSafe) {
-  ChartData c = test::SampleChart(AnalysisId::ChilledRHConst);
+  ChartData c = test::SampleChart(AnalysisId::ChilledRHConst, state);
   c.sizeFrom = c.sizeTo = 3;
   c.chartResults = {};
   const auto prims = print(&c);
@@ -151,7 +154,7 @@ TEST_F(GraphPrintout, SingleSizeStandsInTheMiddleAndZeroGridIsSafe) {
 
 TEST_F(GraphPrintout, ValuesThatAreNotNumbersAreLeftOut) {
   for (AnalysisId id : {AnalysisId::ChilledKConst, AnalysisId::HotTsurf, AnalysisId::HotOverall}) {
-    ChartData c = test::SampleChart(id);
+    ChartData c = test::SampleChart(id, state);
     c.chartResults[0][0] = NAN;
     c.chartResults[1][1] = INFINITY;
     c.curveY[5] = NAN;
@@ -168,7 +171,7 @@ TEST_F(GraphPrintout, HotTemperaturesStayInsideThePlot) {
   // The hot line is the warmer: Tdb 25, Top 75. The axis spans at least 25 − 3.75 …
   // 82.5, so every point of a curve from 75 down toward 25 lies inside (70 ≤ y ≤ 170).
   for (AnalysisId id : {AnalysisId::HotTsurf, AnalysisId::HotTline, AnalysisId::HotTtime}) {
-    const ChartData c = test::SampleChart(id);
+    const ChartData c = test::SampleChart(id, state);
     const auto prims = print(&c);
     int markers = 0;
     for (const Prim& m : OfKind(prims, "roundrect")) {
@@ -183,7 +186,7 @@ TEST_F(GraphPrintout, HotTemperaturesStayInsideThePlot) {
 TEST_F(GraphPrintout, HeadingPrintsTheTextsAsTyped) {
   state.settings.setText(kSecChilled, "Tdb", "25,0 ");
   state.settings.setText(kSecChilled, "Hair", " 9.");
-  const ChartData c = test::SampleChart(AnalysisId::ChilledTsurf);
+  const ChartData c = test::SampleChart(AnalysisId::ChilledTsurf, state);
   const auto prims = print(&c);
   const Prim* room = FindText(prims, "Room 25,0 °C");
   ASSERT_NE(room, nullptr);
@@ -198,7 +201,7 @@ TEST_F(GraphPrintout, HeadingPrintsTheTextsAsTyped) {
 TEST_F(GraphPrintout, SurfaceTemperatureReferenceLines) {
   // Chilled: room 25 above its line, dew point 21.31 and line 10 below theirs. The axis
   // from NiceScale(10 − 1.25, 27.5).
-  const ChartData c = test::SampleChart(AnalysisId::ChilledTsurf);
+  const ChartData c = test::SampleChart(AnalysisId::ChilledTsurf, state);
   const auto prims = print(&c);
   // The labels are red; the heading's blue lines say the same.
   const Prim* room = FindText(prims, "Room 25.0°C", "0x0000FF on");
@@ -220,8 +223,9 @@ TEST_F(GraphPrintout, SurfaceTemperatureReferenceLines) {
 TEST_F(GraphPrintout, CloseReferenceLabelsDoNotCoverEachOther) {
   // Dew point 10.5 °C beside the line at 10 °C: the axis is about 5 mm per degree, so both
   // labels below their lines (5.8 mm tall) would overlap; one moves to the other side.
-  ChartData c = test::SampleChart(AnalysisId::ChilledTsurf);
+  ChartData c = test::SampleChart(AnalysisId::ChilledTsurf, state);
   c.chartDewPoint = 10.5L;
+  c.spec = FindAnalysis(c.analysis)->describe(c, state);
   const auto prims = print(&c);
   const Prim* dew = FindText(prims, "Dew point 10.5°C", "0x0000FF on");
   const Prim* line = FindText(prims, "Line 10.0°C", "0x0000FF on");
@@ -237,7 +241,7 @@ TEST_F(GraphPrintout, ReferenceLabelNearThePlotEdgeStaysInside) {
   // label's height: a label under it would cross the edge.
   state.settings.setText(kSecHot, "Tdb", "0.5");
   state.settings.setText(kSecHot, "Top", "10");
-  ChartData c = test::SampleChart(AnalysisId::HotTline);
+  ChartData c = test::SampleChart(AnalysisId::HotTline, state);
   for (Real& y : c.curveY) y = 10 - (75 - y) / 2;
   const auto prims = print(&c);
   const Prim* room = FindText(prims, "Room 0.5°C", "0x0000FF on");
@@ -247,7 +251,7 @@ TEST_F(GraphPrintout, ReferenceLabelNearThePlotEdgeStaysInside) {
 }
 
 TEST_F(GraphPrintout, OverallCostCurvesMirrorTheScreenColours) {
-  const ChartData c = test::SampleChart(AnalysisId::ChilledOverall);
+  const ChartData c = test::SampleChart(AnalysisId::ChilledOverall, state);
   const auto prims = print(&c);
   int aqua = 0, yellow = 0, white = 0;
   for (const Prim& m : OfKind(prims, "roundrect")) {
@@ -281,7 +285,8 @@ TEST_F(GraphPrintout, OverallCostCurvesMirrorTheScreenColours) {
   ASSERT_NE(hours, nullptr);
   EXPECT_NEAR(hours->nums[0], 20, 0.001);
   EXPECT_NEAR(hours->nums[1] + hours->nums[3], 53, 0.001);
-  const Prim* energy = FindText(prims, "Energy Price ฿");
+  // The price per kWh itself, not the currency alone.
+  const Prim* energy = FindText(prims, "Energy Price 3.000 ฿/kWhr");
   ASSERT_NE(energy, nullptr);
   EXPECT_NEAR(energy->nums[0], 140, 0.001);
   EXPECT_NEAR(energy->nums[1] + energy->nums[3], 33, 0.001);
@@ -290,7 +295,7 @@ TEST_F(GraphPrintout, OverallCostCurvesMirrorTheScreenColours) {
 TEST_F(GraphPrintout, SeriesLabelsOfCloseEndsDoNotCoverEachOther) {
   // Insulation 8.5 and total 8.7 at 100 mm: 0.2 apart on a 12-unit axis is 1.7 mm, less
   // than a label's height.
-  ChartData c = test::SampleChart(AnalysisId::HotOverall);
+  ChartData c = test::SampleChart(AnalysisId::HotOverall, state);
   c.stockTotalCost[14] = 8.7L;
   const auto prims = print(&c);
   const Prim* insulation = FindText(prims, "  Insulation");
@@ -301,16 +306,29 @@ TEST_F(GraphPrintout, SeriesLabelsOfCloseEndsDoNotCoverEachOther) {
 }
 
 TEST_F(GraphPrintout, NoChartOrTheOtherScreensChartPrintsTheFrameOnly) {
-  const ChartData hot = test::SampleChart(AnalysisId::HotTsurf);
-  RecordingCanvas framed(QSizeF(280, 200), RecordingCanvas::Units::Millimetres);
+  const ChartData hot = test::SampleChart(AnalysisId::HotTsurf, state);
+  test::FixedMetricsCanvas framed(QSizeF(280, 200), RecordingCanvas::Units::Millimetres);
   PrintAnalysisGraph(framed, nullptr, state);
-  RecordingCanvas chilledButton(QSizeF(280, 200), RecordingCanvas::Units::Millimetres);
+  test::FixedMetricsCanvas chilledButton(QSizeF(280, 200), RecordingCanvas::Units::Millimetres);
   PrintChilledGraph(chilledButton, &hot, state);
   EXPECT_EQ(chilledButton.log(), framed.log());
-  RecordingCanvas hotButton(QSizeF(280, 200), RecordingCanvas::Units::Millimetres);
+  test::FixedMetricsCanvas hotButton(QSizeF(280, 200), RecordingCanvas::Units::Millimetres);
   PrintHotGraph(hotButton, &hot, state);
   EXPECT_NE(hotButton.log(), framed.log());
   EXPECT_TRUE(OfKind(ParseLog(framed.log()), "text").empty());
+}
+
+TEST_F(GraphPrintout, TypedConstantsOfTheHotBoxesArePrintedAsTyped) {
+  // A value typed into a box that also offers a list names no list position (-1); the
+  // heading prints the value itself.
+  state.settings.setInteger(kSecHot, "k_Const_k", -1);
+  state.settings.setText(kSecHot, "k_Const_kTyped", "0.0415");
+  state.settings.setInteger(kSecHot, "T_Const_Tsuf", -1);
+  state.settings.setText(kSecHot, "T_Const_TsufTyped", "47");
+  ChartData k = test::SampleChart(AnalysisId::HotKConst, state);
+  EXPECT_NE(FindText(print(&k), "k,Thermal Conductivity 0.0415 W/m.°C"), nullptr) << log;
+  ChartData t = test::SampleChart(AnalysisId::HotTConst, state);
+  EXPECT_NE(FindText(print(&t), "Surface limit 47°C"), nullptr) << log;
 }
 
 }  // namespace

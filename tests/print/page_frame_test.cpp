@@ -3,6 +3,7 @@
 // apart, odd rows shifted 1.25 tiles, tiles 2.5 tiles apart.
 #include <gtest/gtest.h>
 
+#include "fixed_metrics_canvas.h"
 #include "print/page_frame.h"
 #include "print_test_support.h"
 #include "toolkit/recording_canvas.h"
@@ -52,7 +53,7 @@ class PageFrame : public ::testing::Test {
 };
 
 TEST_F(PageFrame, LandscapeTilesRowsAndUprightLogo) {
-  RecordingCanvas page(QSizeF(280, 200), RecordingCanvas::Units::Millimetres);
+  test::FixedMetricsCanvas page(QSizeF(280, 200), RecordingCanvas::Units::Millimetres);
   PrintGraphPageFrame(page, stateWithLanguage(1));
   // Rows at 8.4 + 22.4 r while below 200 (r = 0..8); even rows at 8.4 and 148.4, odd rows
   // shifted by 70 mm to 78.4 and 218.4 (the next tile would start past 280).
@@ -76,7 +77,7 @@ TEST_F(PageFrame, LandscapeTilesRowsAndUprightLogo) {
 }
 
 TEST_F(PageFrame, PortraitTilesRowsAndHorizontalLogo) {
-  RecordingCanvas page(QSizeF(200, 280), RecordingCanvas::Units::Millimetres);
+  test::FixedMetricsCanvas page(QSizeF(200, 280), RecordingCanvas::Units::Millimetres);
   PrintTablePageFrame(page, stateWithLanguage(1));
   // W = 200: tiles 40 × 8, margin 6, rows 16 mm apart down to y = 278 (r = 0..17), odd
   // rows shifted by 50 mm; tiles 100 mm apart.
@@ -100,12 +101,12 @@ TEST_F(PageFrame, LanguageSixUsesTheSecondBrandOnBothFrames) {
   for (int lang : {1, 5, 6}) {
     SCOPED_TRACE(lang);
     const bool second = lang == 6;
-    RecordingCanvas graph(QSizeF(280, 200), RecordingCanvas::Units::Millimetres);
+    test::FixedMetricsCanvas graph(QSizeF(280, 200), RecordingCanvas::Units::Millimetres);
     PrintGraphPageFrame(graph, stateWithLanguage(lang));
     EXPECT_EQ(Pictures(graph.log(), "250x50").size(), second ? 18u : 0u);
     EXPECT_EQ(Pictures(graph.log(), "10x50").size(), second ? 1u : 0u);
     EXPECT_EQ(Pictures(graph.log(), "500x100").size(), second ? 0u : 18u);
-    RecordingCanvas table(QSizeF(200, 280), RecordingCanvas::Units::Millimetres);
+    test::FixedMetricsCanvas table(QSizeF(200, 280), RecordingCanvas::Units::Millimetres);
     PrintTablePageFrame(table, stateWithLanguage(lang));
     EXPECT_EQ(Pictures(table.log(), "200x50").size(), second ? 1u : 0u);
     EXPECT_EQ(Pictures(table.log(), "400x100").size(), second ? 0u : 1u);
@@ -114,7 +115,7 @@ TEST_F(PageFrame, LanguageSixUsesTheSecondBrandOnBothFrames) {
 
 TEST(PageFrameNoPictures, MissingPicturesDrawNothing) {
   test::TempHome empty;
-  RecordingCanvas page(QSizeF(280, 200), RecordingCanvas::Units::Millimetres);
+  test::FixedMetricsCanvas page(QSizeF(280, 200), RecordingCanvas::Units::Millimetres);
   PrintGraphPageFrame(page, test::MakePrintState(empty.path()));
   EXPECT_TRUE(OfKind(ParseLog(page.log()), "picture").empty());
 }

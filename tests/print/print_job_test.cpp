@@ -73,7 +73,7 @@ TEST_F(PrintJob, ChilledAndHotPagesRenderWithLogoAndPlotFrame) {
   for (const Case& c : cases) {
     SCOPED_TRACE(static_cast<int>(c.id));
     const QString pdf = home.path() + "/chart.pdf";
-    ASSERT_TRUE(WriteChartPdf(test::SampleChart(c.id), state, pdf));
+    ASSERT_TRUE(WriteChartPdf(test::SampleChart(c.id, state), state, pdf));
     const QImage img = Render(pdf, home.path());
     ASSERT_FALSE(img.isNull());
     EXPECT_NEAR(img.width(), 585, 2);  // 297 mm at 50 dpi
@@ -95,7 +95,7 @@ TEST_F(PrintJob, PrintToFolderWritesNumberedPdfsWithoutADialog) {
   const QString dir = home.path() + "/out";
   SetPrintToDirectory(dir);
   home.writeFile("out/QORA2000-GRAPH-2.pdf", "earlier output");
-  const ChartData chart = test::SampleChart(AnalysisId::HotOverall);
+  const ChartData chart = test::SampleChart(AnalysisId::HotOverall, state);
   for (int i = 0; i < 2; ++i) ASSERT_TRUE(PrintChart(nullptr, &chart, state));
   ASSERT_TRUE(PrintChart(nullptr, nullptr, state));  // no chart yet: the frame alone
   for (const char* name :
@@ -107,7 +107,7 @@ TEST_F(PrintJob, PrintToFolderWritesNumberedPdfsWithoutADialog) {
 }
 
 TEST_F(PrintJob, PdfThatCannotBeWrittenFailsAndLeavesWhatWasThere) {
-  const ChartData chart = test::SampleChart(AnalysisId::ChilledTsurf);
+  const ChartData chart = test::SampleChart(AnalysisId::ChilledTsurf, state);
   home.writeFile("taken.pdf/inside.txt", "old");
   EXPECT_FALSE(WriteChartPdf(chart, state, home.path() + "/taken.pdf"));
   EXPECT_EQ(home.readFile("taken.pdf/inside.txt"), "old");

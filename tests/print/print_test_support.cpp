@@ -1,5 +1,11 @@
 #include "print_test_support.h"
 
+#include "analyses/analysis_registry.h"
+#include "charts/axis_rules.h"
+#include "charts/chart_drawers.h"
+#include "engine/number_text.h"
+
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <sstream>
@@ -119,7 +125,7 @@ std::vector<Prim> ParseLog(const std::string& log) {
           p.nums.push_back(std::nan(""));
           continue;
         }
-        // from_chars, not strtod: the log is locale-free, the test's locale may not be.
+        // from_chars, not strtod: the numbers are read the same under every locale.
         double v = 0;
         const auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), v);
         if (ec == std::errc() && end == word.data() + word.size() && !word.empty()) {
@@ -150,7 +156,7 @@ const Prim* FindText(const std::vector<Prim>& prims, const std::string& text,
   return nullptr;
 }
 
-ChartData SampleChart(AnalysisId id) {
+ChartData SampleChart(AnalysisId id, const AppState& state) {
   ChartData c;
   c.analysis = id;
   c.unitSystem = 2;
@@ -195,6 +201,21 @@ ChartData SampleChart(AnalysisId id) {
     }
     c.economicThicknessName = " 20 mm.(  3/4\")";
   }
+  // The axes as the analysis computes them, the texts as it describes them.
+  if (KindOf(id) == ChartKind::Grid) {
+    c.xAxis = {1, 5, 1};
+    Real m = 0;
+    for (const auto& row : c.chartResults)
+      for (Real v : row) m = std::max(m, v);
+    c.yAxis = ValueAxis(&m, 1);
+  } else {
+    c.xAxis = ExactAxis(c.curveX[40]);
+    const char* section = hot ? kSecHot : kSecChilled;
+    const Real tdb = StrToValue(state.settings.text(section, "Tdb").toStdString());
+    const Real top = StrToValue(state.settings.text(section, "Top").toStdString());
+    c.yAxis = kind >= 2 && kind <= 4 ? TemperatureAxis(tdb, top) : ValueAxis(c.curveE.data(), 41);
+  }
+  c.spec = FindAnalysis(id)->describe(c, state);
   return c;
 }
 

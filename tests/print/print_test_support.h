@@ -37,7 +37,8 @@ const Prim* FindText(const std::vector<Prim>& prims, const std::string& text,
                      const std::string& with = "");
 
 // Fixed chart values for each analysis: the multi-curve grid 2 + s + 0.5 i (series s,
-// size i) over sizes 1..5 and series 1..5; single curves over 0..40 mm.
-ChartData SampleChart(AnalysisId id);
+// size i) over sizes 1..5 and series 1..5; single curves over 0..40 mm; with the axes and
+// the texts the analysis gives them under `state`.
+ChartData SampleChart(AnalysisId id, const AppState& state);
 
 }  // namespace qora::test

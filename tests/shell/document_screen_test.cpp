@@ -26,10 +26,8 @@ class DocumentScreens : public ShellTest {
   DocumentScreen* openDocument(int item) {
     window->openItem(item);
     QApplication::processEvents();
-    for (auto* screen : window->findChildren<DocumentScreen*>()) {
-      if (screen->isVisible()) return screen;
-    }
-    return nullptr;
+    auto* screen = qobject_cast<DocumentScreen*>(window->screen(item));
+    return screen && screen->isVisible() ? screen : nullptr;
   }
   QScrollBar& vertical(DocumentScreen& s) { return *s.pageView().verticalScrollBar(); }
   // A mouse event on the page picture, at a point of the picture.

@@ -33,7 +33,6 @@ TEST(LineScreenLook, PanelsAndChartsFitTheCommonScreenSizes) {
       }
       AppState state;
       LoadProgramState(state, home.path());
-      LocalConditionsDialog dialog(state, kind);
       // The main window paints itself black; the screen must stay readable inside it.
       QWidget window;
       QPalette dark = window.palette();
@@ -41,7 +40,8 @@ TEST(LineScreenLook, PanelsAndChartsFitTheCommonScreenSizes) {
       dark.setColor(QPalette::WindowText, Qt::black);
       window.setPalette(dark);
       window.setAutoFillBackground(true);
-      LineScreen screen(state, kind, dialog, &window);
+      LineScreen& screen = *MakeLineScreen(state, kind, nullptr, &window);
+      LocalConditionsDialog& dialog = LocalDialogOf(screen);
       // The main window's bar below the screen is about as tall as the panel strip.
       window.resize(size.w, size.h - 52);
       screen.resize(size.w, size.h - 52);

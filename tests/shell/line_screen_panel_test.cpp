@@ -11,9 +11,10 @@
 #include <QTest>
 #include <memory>
 
+#include "analyses/analysis_registry.h"
+#include "analyses/chilled/chilled_analyses.h"
+#include "analyses/hot/hot_analyses.h"
 #include "model/app_state.h"
-#include "shell/chill_panels.h"
-#include "shell/hot_panels.h"
 #include "shell/line_screen_panel.h"
 #include "test_support.h"
 
@@ -65,14 +66,13 @@ TEST(LineScreenPanelSetup, ShellTestsRunUnderAWidgetApplication) {
 TEST_F(PanelTest, EveryFieldNamesAKeyOfItsSectionWithTheMatchingKind) {
   // A misspelt key would be neither restored nor saved; a list position stored as text
   // (or a typed number as an integer) would be mangled by the settings file.
-  for (const auto* panels : {&ChillPanels(), &HotPanels()}) {
-    for (const PanelDesc& p : *panels) {
-      for (const FieldDesc& f : p.fields) {
-        const SettingKey* key = FindSettingKey(p.section, f.key);
-        ASSERT_NE(key, nullptr) << p.section << "." << f.key;
-        const KeyKind expected = f.kind == FieldKind::Number ? KeyKind::Text : KeyKind::Int;
-        EXPECT_EQ(key->kind, expected) << p.section << "." << f.key;
-      }
+  for (const AnalysisDef* def : AllAnalyses()) {
+    const PanelDesc& p = *def->panel;
+    for (const FieldDesc& f : p.fields) {
+      const SettingKey* key = FindSettingKey(p.section, f.key);
+      ASSERT_NE(key, nullptr) << p.section << "." << f.key;
+      const KeyKind expected = f.kind == FieldKind::Number ? KeyKind::Text : KeyKind::Int;
+      EXPECT_EQ(key->kind, expected) << p.section << "." << f.key;
     }
   }
 }
@@ -87,16 +87,16 @@ TEST_F(PanelTest, UnitSwitchKeepsListPositionsAndRelabels) {
     const char* textUnit2;
   };
   const Case cases[] = {
-      {&ChillPanels()[2], "Tsurface_PpSz", "ChillTsufPpSzComboBox", 7, "P2-8u1", "P2-8u2"},
-      {&ChillPanels()[2], "Tsurface_k", "ChillTsufkComboBox", 3, "kc4u1", "kc4u2"},
-      {&ChillPanels()[0], "k_Const_RHTo", "ChillkConstRHToComboBox", 9, "95", "95"},
-      {&HotPanels()[2], "Tsurface_k", "HotTsufkComboBox", 5, "kh6u1", "kh6u2"},
-      {&HotPanels()[0], "k_Const_TsufTo", "HotkConstTsufToComboBox", 2, "ts3u1", "ts3u2"},
+      {ChilledAnalyses()[2].panel, "Tsurface_PpSz", "ChillTsufPpSzComboBox", 7, "P2-8u1", "P2-8u2"},
+      {ChilledAnalyses()[2].panel, "Tsurface_k", "ChillTsufkComboBox", 3, "kc4u1", "kc4u2"},
+      {ChilledAnalyses()[0].panel, "k_Const_RHTo", "ChillkConstRHToComboBox", 9, "95", "95"},
+      {HotAnalyses()[2].panel, "Tsurface_k", "HotTsufkComboBox", 5, "kh6u1", "kh6u2"},
+      {HotAnalyses()[0].panel, "k_Const_TsufTo", "HotkConstTsufToComboBox", 2, "ts3u1", "ts3u2"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.control);
     state.settings.setUnitSystem(1);
-    state.settings.setInteger(c.desc->section, c.key, c.position);
+    state.settings.setInteger(c.desc->section, KeyName::runtime(c.key), c.position);
     auto p = panel(*c.desc);
     auto* combo = find<QComboBox>(*p, c.control);
     EXPECT_EQ(combo->currentText(), c.textUnit1);
@@ -104,12 +104,12 @@ TEST_F(PanelTest, UnitSwitchKeepsListPositionsAndRelabels) {
     p->setUp();
     EXPECT_EQ(combo->currentIndex(), c.position);
     EXPECT_EQ(combo->currentText(), c.textUnit2);
-    EXPECT_EQ(state.settings.integer(c.desc->section, c.key), c.position);
+    EXPECT_EQ(state.settings.integer(c.desc->section, KeyName::runtime(c.key)), c.position);
   }
 }
 
 TEST_F(PanelTest, UnitLabelsAndSizeCaptionFollowTheUnitSystem) {
-  auto p = panel(ChillPanels()[3]);  // along a line: thickness, length, flow
+  auto p = panel(*ChilledAnalyses()[3].panel);  // along a line: thickness, length, flow
   auto* th = find<QLabel>(*p, "ChillTlnThUnitLabel");
   auto* len = find<QLabel>(*p, "ChillTlnLenUnitLabel");
   auto* flow = find<QLabel>(*p, "ChillTlnFlowUnitLabel");
@@ -129,7 +129,7 @@ TEST_F(PanelTest, UnitLabelsAndSizeCaptionFollowTheUnitSystem) {
 TEST_F(PanelTest, PositionNamingNoEntryLeavesTheBoxWithoutSelection) {
   for (int stored : {30, 39, -1, 1000}) {
     state.settings.setInteger(kSecChilled, "Tlen_PpSz", stored);
-    auto p = panel(ChillPanels()[3]);
+    auto p = panel(*ChilledAnalyses()[3].panel);
     EXPECT_EQ(find<QComboBox>(*p, "ChillTlnPpSzComboBox")->currentIndex(), -1) << stored;
     // Set-up reads; it does not repair the setting behind the user's back.
     EXPECT_EQ(state.settings.integer(kSecChilled, "Tlen_PpSz"), stored);
@@ -137,8 +137,9 @@ TEST_F(PanelTest, PositionNamingNoEntryLeavesTheBoxWithoutSelection) {
 }
 
 TEST_F(PanelTest, SetUpNeverAsksForARedrawAndKeepsTheReadinessFlag) {
-  for (const auto* panels : {&ChillPanels(), &HotPanels()}) {
-    for (const PanelDesc& d : *panels) {
+  for (const AnalysisDef* def : AllAnalyses()) {
+    {
+      const PanelDesc& d = *def->panel;
       SCOPED_TRACE(d.name);
       auto p = panel(d);
       p->setReady(true);
@@ -151,14 +152,16 @@ TEST_F(PanelTest, SetUpNeverAsksForARedrawAndKeepsTheReadinessFlag) {
       EXPECT_EQ(spy.count(), 0);
       EXPECT_TRUE(p->ready());
       for (const FieldDesc& f : d.fields) {
-        EXPECT_EQ(state.settings.text(d.section, f.key), before.text(d.section, f.key)) << f.key;
+        EXPECT_EQ(state.settings.text(d.section, KeyName::runtime(f.key)),
+                  before.text(d.section, KeyName::runtime(f.key)))
+            << f.key;
       }
     }
   }
 }
 
 TEST_F(PanelTest, EditsWriteTheSettingAtOnceAndAskForARedrawWhenReady) {
-  auto p = panel(ChillPanels()[4]);  // over time: size, k, thickness, hours
+  auto p = panel(*ChilledAnalyses()[4].panel);  // over time: size, k, thickness, hours
   QSignalSpy spy(p.get(), &LinePanel::edited);
 
   p->setReady(false);
@@ -185,7 +188,7 @@ TEST_F(PanelTest, EditsWriteTheSettingAtOnceAndAskForARedrawWhenReady) {
 }
 
 TEST_F(PanelTest, NumericEditsTakeOnlyDigitsPointMinusAndBackspace) {
-  auto p = panel(HotPanels()[7]);  // overall cost: years and interest edits
+  auto p = panel(*HotAnalyses()[7].panel);  // overall cost: years and interest edits
   p->setReady(true);
   auto* interest = find<QLineEdit>(*p, "HotOvallCstIntrEdit");
   interest->clear();
@@ -203,7 +206,7 @@ TEST_F(PanelTest, TrackBarHoldsOneToFortyEightHoursAndTheSettingFollows) {
   } cases[] = {{0, 1}, {-5, 1}, {1, 1}, {48, 48}, {49, 48}, {12, 12}};
   for (const auto& c : cases) {
     state.settings.setInteger(kSecHot, "TtimeHr", c.stored);
-    auto p = panel(HotPanels()[4]);
+    auto p = panel(*HotAnalyses()[4].panel);
     auto* hours = find<QSlider>(*p, "HotTtimehrTrackBar");
     EXPECT_EQ(hours->value(), c.shown) << c.stored;
     EXPECT_EQ(state.settings.integer(kSecHot, "TtimeHr"), c.shown) << c.stored;
@@ -213,7 +216,7 @@ TEST_F(PanelTest, TrackBarHoldsOneToFortyEightHoursAndTheSettingFollows) {
 
 TEST_F(PanelTest, ConstantValueBoxesTakeTypedValuesUntilTheNextSetUp) {
   state.settings.setInteger(kSecHot, "k_Const_k", 1);
-  auto p = panel(HotPanels()[0]);
+  auto p = panel(*HotAnalyses()[0].panel);
   p->setReady(true);
   QSignalSpy spy(p.get(), &LinePanel::edited);
   auto* k = find<QComboBox>(*p, "HotkConstkComboBox");
@@ -250,12 +253,12 @@ TEST_F(PanelTest, EachBoxIsFilledFromItsOwnListShowingTenRows) {
     const char* first;
     int count;
   } cases[] = {
-      {&ChillPanels()[1], "ChillRHConstkFrComboBox", "kc1u1", 8},
-      {&ChillPanels()[1], "ChillRHConstRHComboBox", "50", 10},
-      {&ChillPanels()[7], "ChillOvallCstPpSzComboBox", "P2-1u1", 30},
-      {&HotPanels()[1], "HotTConstkToComboBox", "kh1u1", 8},
-      {&HotPanels()[1], "HotTConstTsufComboBox", "ts1u1", 6},
-      {&HotPanels()[5], "HotEloskComboBox", "kh1u1", 8},
+      {ChilledAnalyses()[1].panel, "ChillRHConstkFrComboBox", "kc1u1", 8},
+      {ChilledAnalyses()[1].panel, "ChillRHConstRHComboBox", "50", 10},
+      {ChilledAnalyses()[7].panel, "ChillOvallCstPpSzComboBox", "P2-1u1", 30},
+      {HotAnalyses()[1].panel, "HotTConstkToComboBox", "kh1u1", 8},
+      {HotAnalyses()[1].panel, "HotTConstTsufComboBox", "ts1u1", 6},
+      {HotAnalyses()[5].panel, "HotEloskComboBox", "kh1u1", 8},
   };
   for (const auto& c : cases) {
     auto p = panel(*c.desc);
@@ -266,7 +269,7 @@ TEST_F(PanelTest, EachBoxIsFilledFromItsOwnListShowingTenRows) {
   }
   // The pipe-size lists follow the pipe type.
   state.settings.setInteger(kSecParams, "PipeSizes", 1);
-  auto p = panel(ChillPanels()[7]);
+  auto p = panel(*ChilledAnalyses()[7].panel);
   EXPECT_EQ(find<QComboBox>(*p, "ChillOvallCstPpSzComboBox")->itemText(0), "P1-1u1");
 }
 
@@ -274,25 +277,25 @@ TEST_F(PanelTest, InputsSurviveSavingAndLoadingTheSettings) {
   test::TempHome home;
   const QString ini = home.path() + "/QORA2000.ini";
   {
-    auto p = panel(ChillPanels()[7]);  // overall cost: two lists and three edits
+    auto p = panel(*ChilledAnalyses()[7].panel);  // overall cost: two lists and three edits
     p->setReady(true);
     find<QComboBox>(*p, "ChillOvallCstPpSzComboBox")->setCurrentIndex(12);
     find<QComboBox>(*p, "ChillOvallCstkComboBox")->setCurrentIndex(3);
     auto* years = find<QLineEdit>(*p, "ChillOvallCstYrEdit");
     years->selectAll();
     QTest::keyClicks(years, "15");
-    auto h = panel(HotPanels()[4]);
+    auto h = panel(*HotAnalyses()[4].panel);
     find<QSlider>(*h, "HotTtimehrTrackBar")->setValue(30);
     ASSERT_TRUE(SaveSettings(state.settings, ini));
   }
   AppState fresh = MakeState();
   ASSERT_TRUE(LoadSettings(fresh.settings, ini));
-  LinePanel chill(fresh, ChillPanels()[7]);
+  LinePanel chill(fresh, *ChilledAnalyses()[7].panel);
   chill.setUp();
   EXPECT_EQ(chill.findChild<QComboBox*>("ChillOvallCstPpSzComboBox")->currentIndex(), 12);
   EXPECT_EQ(chill.findChild<QComboBox*>("ChillOvallCstkComboBox")->currentText(), "kc4u1");
   EXPECT_EQ(chill.findChild<QLineEdit*>("ChillOvallCstYrEdit")->text(), "15");
-  LinePanel hot(fresh, HotPanels()[4]);
+  LinePanel hot(fresh, *HotAnalyses()[4].panel);
   hot.setUp();
   EXPECT_EQ(hot.findChild<QSlider*>("HotTtimehrTrackBar")->value(), 30);
 }

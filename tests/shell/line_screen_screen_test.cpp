@@ -4,11 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
@@ -16,6 +18,7 @@
 #include "analyses/hot/hot_analyses.h"
 #include "charts/chart_drawers.h"
 #include "model/app_state.h"
+#include "print/print_job.h"
 #include "shell/line_screen.h"
 #include "shell/line_screen_panel.h"
 #include "shell/local_conditions_dialog.h"
@@ -30,8 +33,8 @@ constexpr int kScreenW = 1024, kScreenH = 768;
 struct ScreenTest : ::testing::TestWithParam<LineKind> {
   test::TempHome home;
   AppState state;
-  std::unique_ptr<LocalConditionsDialog> dialog;
   std::unique_ptr<LineScreen> screen;
+  LocalConditionsDialog* dialog = nullptr;
 
   void SetUp() override { make(GetParam()); }
 
@@ -40,8 +43,8 @@ struct ScreenTest : ::testing::TestWithParam<LineKind> {
       home.copyShipped(f);
     }
     LoadProgramState(state, home.path());
-    dialog = std::make_unique<LocalConditionsDialog>(state, kind);
-    screen = std::make_unique<LineScreen>(state, kind, *dialog);
+    screen.reset(MakeLineScreen(state, kind, nullptr, nullptr));
+    dialog = &LocalDialogOf(*screen);
     screen->resize(kScreenW, kScreenH - 52);  // the main window's bottom bar takes the rest
     screen->show();
     screen->open(kScreenW);
@@ -109,10 +112,8 @@ TEST_P(ScreenTest, RefusedInputsLeaveThePreviousChart) {
   EXPECT_EQ(drawn.count(), 0);
   EXPECT_EQ(screen->chartImage(), before);
   EXPECT_EQ(screen->lastChart()->sizeTo, sizeTo);
-  EXPECT_EQ(state.settings.integer(section(), GetParam() == LineKind::Chilled ? "k_Const_PpSzFrom"
-                                                                              : "k_Const_PpSzFrom"),
-            6);            // the input itself is kept
-  to->setCurrentIndex(8);  // in order again: drawn
+  EXPECT_EQ(state.settings.integer(section(), "k_Const_PpSzFrom"), 6);  // the input is kept
+  to->setCurrentIndex(8);                                               // in order again: drawn
   EXPECT_EQ(drawn.count(), 1);
   EXPECT_EQ(screen->lastChart()->sizeFrom, 7);
   EXPECT_EQ(screen->lastChart()->sizeTo, 9);
@@ -155,10 +156,14 @@ TEST_P(ScreenTest, AHiddenScreenDrawsNothing) {
 TEST_P(ScreenTest, ButtonsAskForPrintAndTableAndShowTheDialogAgain) {
   QSignalSpy print(screen.get(), &LineScreen::printRequested);
   QSignalSpy table(screen.get(), &LineScreen::tableRequested);
+  QTemporaryDir jobs;  // the print job writes a PDF there instead of asking for a printer
+  SetPrintToDirectory(jobs.path());
   find<QPushButton>(prefix() + "PrintBitBtn")->click();
+  SetPrintToDirectory(QString());
   find<QPushButton>(prefix() + "TableBitBtn")->click();
   EXPECT_EQ(print.count(), 1);
   EXPECT_EQ(table.count(), 1);
+  EXPECT_EQ(QDir(jobs.path()).entryList({"QORA2000-GRAPH*.pdf"}, QDir::Files).size(), 1);
   dialog->hide();
   find<QPushButton>(prefix() + "MenuBitBtn")->click();
   EXPECT_TRUE(dialog->isVisible());
@@ -179,15 +184,10 @@ TEST_P(ScreenTest, ATinyViewGetsNoPictureUntilItGrows) {
 // The picture pixels of curve point i, drawn again from the last chart as the screen does.
 QPoint CurvePoint(const LineScreen& screen, const AppState& state, QWidget* view, int i) {
   const ChartData& d = *screen.lastChart();
-  const auto& list = screen.kind() == LineKind::Chilled ? ChilledAnalyses() : HotAnalyses();
-  const AnalysisDef* def = nullptr;
-  for (const AnalysisDef& a : list) {
-    if (a.id == d.analysis) def = &a;
-  }
   QImage scratch(view->width() - 4, view->height() - 4, QImage::Format_RGB32);
   const ChartLayout layout = LayoutFromScreen(kScreenW, scratch.height());
   ImageCanvas canvas(scratch);
-  const PixelTables px = def->draw(d, state, canvas, layout);
+  const PixelTables px = DrawScreenChart(canvas, layout, state, d);
   const AxesRect box = *AxesBox(layout, AxesModeOf(d.analysis));
   return QPoint(box.x0 + px.pointX[i], box.y1 - px.pointY[i]);
 }

@@ -1,6 +1,8 @@
 // Captions and hints of the message file reach the widgets named by their roles.
 #include <QAbstractButton>
 #include <QLabel>
+#include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTabWidget>
 
 #include "shell/insul_size_dialog.h"
@@ -56,6 +58,24 @@ TEST_F(LanguageTest, CaptionsAndHintsReachTheirWidgets) {
   // The return button shows its hint as its caption.
   auto* ret = window->bar().findChild<QAbstractButton*>("RetMainBitBtn");
   EXPECT_EQ(ret->text(), state.lang.hint("QORAForm.RetMainBitBtn"));
+}
+
+// The faces of the message file arrive after the dialogs are built; a taller script (Thai
+// in Garuda) must still show all five help lines, with the Close button below them.
+TEST_F(LanguageTest, LocalConditionsDialogsFitTheFacesOfTheirEdition) {
+  home.copyShipped("THAI");
+  open("[QORA2000]\nLanguage=5\n");
+  for (LocalConditionsDialog* d : {&window->chillDialog(), &window->hotDialog()}) {
+    d->show();
+    QApplication::processEvents();
+    auto* help = d->findChild<QPlainTextEdit*>("haHelp");
+    auto* close = d->findChild<QWidget*>("CloseBitBtn");
+    EXPECT_EQ(help->font().family(), "Garuda");
+    EXPECT_EQ(help->blockCount(), 5);
+    EXPECT_EQ(help->verticalScrollBar()->maximum(), 0) << d->objectName().toStdString();
+    EXPECT_LT(help->geometry().bottom(), close->geometry().top()) << d->objectName().toStdString();
+    d->hide();
+  }
 }
 
 }  // namespace

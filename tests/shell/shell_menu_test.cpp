@@ -140,5 +140,18 @@ TEST_F(MenuTest, SecondBrandTakesItsCaption) {
   EXPECT_FALSE(window->splash().findChild<QLabel*>("TitleLabel")->isVisible());
 }
 
+TEST_F(MenuTest, AnEditionWithoutItsFolderDescribesTheMenuInEnglish) {
+  // Only the English folder is installed: the Thai edition's descriptions fall back to it
+  // as its message file does, rather than leaving the description page blank.
+  open("[QORA2000]\nLanguage=5\n");
+  start();
+  const QImage& page = window->menu().descriptionImage();
+  int ink = 0;
+  for (int y = 0; y < page.height(); ++y) {
+    for (int x = 0; x < page.width(); ++x) ink += qGray(page.pixel(x, y)) < 100;
+  }
+  EXPECT_GT(ink, 200);
+}
+
 }  // namespace
 }  // namespace qora::test

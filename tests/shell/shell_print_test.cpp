@@ -29,16 +29,11 @@ class ShellPrint : public ShellTest {
   // Opens a line screen with its first analysis selected and drawn.
   LineScreen* openWithChart(int item, LineKind kind) {
     window->openItem(item);
-    for (auto* dlg : window->findChildren<LocalConditionsDialog*>()) {
-      if (dlg->kind() == kind) dlg->setSelectedAnalysis(1);
-    }
-    for (auto* screen : window->findChildren<LineScreen*>()) {
-      if (screen->kind() == kind) {
-        screen->refresh();
-        return screen;
-      }
-    }
-    return nullptr;
+    auto* screen = static_cast<LineScreen*>(window->screen(item));
+    LocalDialogOf(*screen).setSelectedAnalysis(1);
+    EXPECT_EQ(LocalDialogOf(*screen).kind(), kind);
+    screen->refresh();
+    return screen;
   }
 
   QTemporaryDir jobs;

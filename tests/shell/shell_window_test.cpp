@@ -17,6 +17,7 @@
 #include "shell/main_menu.h"
 #include "shell/param_dialog.h"
 #include "shell/qdt_grid.h"
+#include "shell/screen.h"
 #include "shell_fixture.h"
 
 namespace qora::test {
@@ -42,20 +43,28 @@ TEST_F(WindowTest, QuitItemSaves) {
   EXPECT_EQ(iniValue("QORA2000/Units"), "2");
 }
 
-TEST(GuiOptions, ParsesHomeAndScreenAndRefusesTheRest) {
-  const GuiOptions ok = ParseGuiOptions({"--home", "/tmp/q", "--screen", "1024x768"});
-  EXPECT_TRUE(ok.error.isEmpty());
+TEST(GuiOptions, ParsesHomeScreenAndPrintToAndRefusesTheRest) {
+  using Action = GuiOptions::Action;
+  const GuiOptions ok = ParseGuiOptions(
+      {"qora2000", "--home", "/tmp/q", "--screen", "1024x768", "--print-to", "/tmp/p"});
+  EXPECT_EQ(ok.action, Action::Run);
   EXPECT_EQ(ok.home, "/tmp/q");
   EXPECT_EQ(ok.screen, QSize(1024, 768));
-  EXPECT_EQ(ParseGuiOptions({"--screen=1920x1080"}).screen, QSize(1920, 1080));
-  EXPECT_TRUE(ParseGuiOptions({}).error.isEmpty());
+  EXPECT_EQ(ok.printTo, "/tmp/p");
+  EXPECT_EQ(ParseGuiOptions({"qora2000", "--screen=1920x1080"}).screen, QSize(1920, 1080));
+  EXPECT_EQ(ParseGuiOptions({"qora2000"}).action, Action::Run);
+  EXPECT_EQ(ParseGuiOptions({"qora2000", "--help"}).action, Action::Help);
+  EXPECT_TRUE(ParseGuiOptions({"qora2000", "--help"}).text.contains("--print-to <DIR>"));
+  EXPECT_EQ(ParseGuiOptions({"qora2000", "--version"}).text, "qora2000 " QORA_VERSION "\n");
   for (const QStringList& bad :
        {QStringList{"--colour"}, QStringList{"--screen", "big"}, QStringList{"--screen", "10x10"},
-        QStringList{"--home"}, QStringList{"file.ini"}}) {
-    const GuiOptions o = ParseGuiOptions(bad);
-    EXPECT_FALSE(o.error.isEmpty()) << bad.join(' ').toStdString();
-    EXPECT_FALSE(o.error.contains('\n'));
+        QStringList{"--home"}, QStringList{"file.ini"}, QStringList{"--print-to="}}) {
+    const GuiOptions o = ParseGuiOptions(QStringList{"qora2000"} + bad);
+    EXPECT_EQ(o.action, Action::Error) << bad.join(' ').toStdString();
+    EXPECT_FALSE(o.text.isEmpty());
+    EXPECT_FALSE(o.text.contains('\n'));
   }
+  EXPECT_TRUE(ParseGuiOptions({"qora2000", "--colour"}).text.contains("'--colour'"));
 }
 
 TEST(Calculator, FirstOneFoundInOrderOfPreference) {
@@ -163,6 +172,11 @@ TEST_F(WindowTest, MenuClickOpensTheChilledScreenAndReturnHidesIt) {
   EXPECT_FALSE(window->chillDialog().isVisible());
   window->openItem(3);  // the duct screen is not part of this program yet: the menu stays
   EXPECT_TRUE(menu.isVisible());
+  window->openItem(0);  // the catalogue
+  EXPECT_FALSE(menu.isVisible());
+  ASSERT_TRUE(window->screen(0));
+  EXPECT_TRUE(window->screen(0)->isVisible());
+  EXPECT_FALSE(window->screen(1)->isVisible());
 }
 
 TEST_F(WindowTest, FilesThatCannotBeWrittenAreLeftSilently) {
@@ -183,6 +197,29 @@ TEST_F(WindowTest, FilesThatCannotBeWrittenAreLeftSilently) {
   for (const char* name : {"QORApara.qdt", "QORAInsu.qdt", "QORAcost.qdt"})
     EXPECT_TRUE(QFileInfo(home.path() + "/" + name).isDir());
   EXPECT_TRUE(QFile::exists(home.path() + "/QORA2000.ini"));  // the settings were saved
+}
+
+TEST_F(WindowTest, InsulationSizePagesShowTheirFourHeadings) {
+  open("");
+  InsulSizeDialog& d = window->insulSizeDialog();
+  d.show();
+  const struct {
+    const char* name;
+    int page;
+  } headings[] = {{"InsuSzHd01StaticText", 1},
+                  {"InsuSzHd02StaticText", 2},
+                  {"InsuSzHd03StaticText", 2},
+                  {"InsuSzHd04StaticText", 2}};
+  auto* pages = d.findChild<QTabWidget*>("InsuSzPageControl");
+  for (const auto& h : headings) {
+    pages->setCurrentIndex(h.page);
+    auto* label = d.findChild<QLabel*>(h.name);
+    ASSERT_NE(label, nullptr) << h.name;
+    EXPECT_TRUE(label->isVisible()) << h.name;
+    EXPECT_EQ(label->text(), state.lang.caption(QString("InsuSzDlg.") + h.name)) << h.name;
+    EXPECT_FALSE(label->text().isEmpty()) << h.name;
+  }
+  d.reject();
 }
 
 }  // namespace

@@ -20,7 +20,9 @@ namespace qora::test {
   return ::testing::AssertionFailure() << s.str();
 }
 
-TempHome::TempHome() { EXPECT_TRUE(dir_.isValid()); }
+TempHome::TempHome() {
+  EXPECT_TRUE(dir_.isValid());
+}
 
 static bool CopyRecursively(const QString& from, const QString& to) {
   QFileInfo info(from);
@@ -83,9 +85,8 @@ QByteArray TempHome::readFile(const QString& relative) const {
     const bool ge = static_cast<bool>(std::getline(e, le));
     if (!ga && !ge) break;
     if (la != le || ga != ge) {
-      return ::testing::AssertionFailure()
-             << relativePath << " differs at line " << line << "\n  expected: " << le
-             << "\n  actual:   " << la;
+      return ::testing::AssertionFailure() << relativePath << " differs at line " << line
+                                           << "\n  expected: " << le << "\n  actual:   " << la;
     }
     ++line;
   }

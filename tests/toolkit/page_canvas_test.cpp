@@ -68,11 +68,11 @@ TEST(PageCanvas, PrinterJobUsesTheFullPageAtThePrinterResolution) {
 TEST(PageCanvas, MillimetreTextIsMeasuredAtThePrinterResolution) {
   // 12 pt is 4.23 mm of em; Liberation Sans lines are about 1.15 em: 4.86 mm.
   RecordingCanvas page(QSizeF(200, 280), RecordingCanvas::Units::Millimetres, 600);
-  SetPrnFont(page, "Arial", 12, kBlack, kRegular);
+  SetPrnFont(page, "Arial", 12, kRegular, kBlack);
   EXPECT_NEAR(page.textSize("Wg").height(), 4.86, 0.15);
   QTemporaryDir dir;
   auto pdf = PageCanvas::toPdf(dir.filePath("t.pdf"), PageOrientation::Portrait);
-  SetPrnFont(*pdf, "Arial", 12, kBlack, kRegular);
+  SetPrnFont(*pdf, "Arial", 12, kRegular, kBlack);
   EXPECT_NEAR(pdf->textSize("Wg").height(), 4.86, 0.15);
   EXPECT_NEAR(pdf->textSize("Wg").width(), page.textSize("Wg").width(), 0.1);
 }

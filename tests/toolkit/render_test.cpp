@@ -41,7 +41,7 @@ TEST(ImageRendering, PrimitivesLandOnTheRoundedPixels) {
     PicMarker(pic, 100, 60, 8);
     SetPicFont(pic, "Arial", 12, kBold, kBlack);
     SetPicBrush(pic, kAqua, BrushStyle::Solid);
-    PicText(pic, 2, 2, "Text", 190, 110);
+    PicText(pic, HAlign::Right, VAlign::Bottom, "Text", 190, 110);
   }
   Keep(img, "primitives.png");
   EXPECT_EQ(img.pixel(10, 10), Rgb(kRed));  // outline corner
@@ -143,10 +143,10 @@ TEST(ImageRendering, UnusableCoordinatesAndImagesDrawNothingAndNeverCrash) {
     PicLine(pic, nan, 0, 10, 10, kBlack);
     PicRect(pic, 0, 0, inf, 10, kBlack);
     PicMarker(pic, 10, 10, nan);
-    PicText(pic, 1, 1, "x", -inf, 5);
+    PicText(pic, HAlign::Centre, VAlign::Middle, "x", -inf, 5);
     PicRichText(pic, nan, nan, R"(a\U2)");
     SetPicFont(pic, "Arial", nan, kRegular, kBlack);  // falls back to the smallest size
-    PicText(pic, 0, 0, "y", 30, 30);
+    PicText(pic, HAlign::Left, VAlign::Top, "y", 30, 30);
   }
   for (int y = 0; y < 20; ++y) {
     for (int x = 0; x < 20; ++x) ASSERT_EQ(img.pixel(x, y), Rgb(kWhite)) << x << "," << y;
@@ -154,7 +154,7 @@ TEST(ImageRendering, UnusableCoordinatesAndImagesDrawNothingAndNeverCrash) {
   QImage none;
   ImageCanvas pic(none);
   ClearPicture(pic, kBlack);
-  PicText(pic, 0, 0, "x", 0, 0);
+  PicText(pic, HAlign::Left, VAlign::Top, "x", 0, 0);
   EXPECT_EQ(pic.size(), QSizeF(0, 0));
 }
 
@@ -238,9 +238,9 @@ TEST(PdfRendering, LogicalPageIsCentredOnTheSheetInMillimetres) {
       PrnRect(*page, 20, 20, 60, 40);
       SetPrnPen(*page, kLime, PenStyle::Solid, 2);
       PrnLine(*page, 100, 50, 100, 150);
-      SetPrnFont(*page, "Arial", 36, kBlack, kBold);
+      SetPrnFont(*page, "Arial", 36, kBold, kBlack);
       SetPrnBrush(*page, kWhite, BrushStyle::Clear);
-      PrnText(*page, 1, 1, "QORA", 140, 100);
+      PrnText(*page, HAlign::Centre, VAlign::Middle, "QORA", 140, 100);
       EXPECT_TRUE(page->finish());
     }
     const int dpi = 100;

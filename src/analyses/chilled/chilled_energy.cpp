@@ -6,13 +6,13 @@
 #include "analyses/chilled/chilled_common.h"
 #include "analyses/chilled/chilled_inputs.h"
 #include "analyses/chilled/chilled_parts.h"
+#include "charts/axis_rules.h"
 #include "charts/chart_drawers.h"
 #include "engine/economics.h"
 #include "engine/number_text.h"
+#include "engine/pipe_heat.h"
 #include "engine/psychro.h"
 #include "engine/standard_thickness.h"
-#include "engine/surface.h"
-#include "engine/thickness.h"
 #include "engine/units.h"
 #include "model/app_state.h"
 
@@ -29,7 +29,7 @@ struct EnergyInputs {
 
 // The checks of the energy and cost handlers (size, k, largest thickness) on the keys of
 // one panel; the cost charts also need a defined energy price.
-EnergyInputs CheckEnergy(Inputs& in, const char* sizeKey, const char* kKey, const char* thKey,
+EnergyInputs CheckEnergy(Inputs& in, KeyName sizeKey, KeyName kKey, KeyName thKey,
                          bool needsPrice) {
   EnergyInputs e;
   in.requireConditions();
@@ -50,7 +50,7 @@ EnergyInputs CheckEnergy(Inputs& in, const char* sizeKey, const char* kKey, cons
 }
 
 Real PointValue(const Inputs& in, const EnergyInputs& e, EnergyValue what, Real t) {
-  const Real q = HeatGainPerLength(in.ctx, in.ha, e.d, t, in.tdb, e.k, in.top);
+  const Real q = HeatPerLength(in.ctx, Pipe(in, e.d, e.k), t);
   return what == EnergyValue::Power ? ChillerPower(q, e.kWTR)
                                     : EnergyCostPerLength(in.unit, q, e.kWTR, e.price, e.hours);
 }
@@ -117,8 +117,8 @@ ComputeResult ComputeOverall(const AppState& state) {
     if (rhText.isEmpty()) continue;
     const Real tDew = DewPoint(in.ctx, in.tdb, StrToValue(rhText.toStdString()));
     if (tDew == kNotFound) continue;
-    const Real h = SurfaceCoef(in.ctx, in.ha, e.d, tDew, in.tdb);
-    c.chartResults[i - 1][0] = CondensationThickness(in.ctx, in.tdb, tDew, in.top, e.k, e.d / 2, h);
+    c.chartResults[i - 1][0] =
+        CondensationThicknessFor(in.ctx, Pipe(in, e.d, e.k), tDew).value_or(0);
   }
 
   const auto& costs = state.costs.forPipeType(in.pipeType)[e.row - 1];
@@ -138,83 +138,85 @@ ComputeResult ComputeOverall(const AppState& state) {
   return Done(c);
 }
 
-// --- drawing ---
+// --- description ---
 
-QString KText(const AppState& s, int unit, const char* key) {
-  const int pos = s.settings.integer(kSecChilled, key);
-  return pos >= 0 && pos < 10 ? s.params.kChilled[unit - 1][pos] : QString();
+ChartSpec EnergySpec(const HeadingTexts& t, int title, const char* prefix, const QString& yUnit) {
+  const std::string p(prefix);
+  ChartSpec spec = t.pipeSpec(title, t.axisFooter(6, kQThickness), KeyName::runtime(p + "_PpSz"),
+                              KeyName::runtime(p + "_k"));
+  spec.lines.push_back({3, 0, t.thicknessLine(KeyName::runtime(p + "_Thc"))});
+  spec.plotE = true;
+  spec.xDecimals = t.unit == kInchPound ? 1 : 0;
+  spec.xUnit = t.unitLabel(kQThickness);
+  spec.yDecimals = 1;
+  spec.yUnit = yUnit;
+  return spec;
 }
 
-std::vector<HeadingItem> EnergyItems(const HeadingTexts& t, const AppState& s, const char* sizeKey,
-                                     const char* kKey, const char* thKey) {
-  return {{1, 0, t.pipeLine(s.settings.integer(kSecChilled, sizeKey) + 1)},
-          {2, 0, t.tdbLine()},
-          {2, 1, t.topLine()},
-          {3, 0, t.thicknessLine(thKey)},
-          {3, 1, t.kLine(KText(s, t.unit, kKey))},
-          {4, 1, t.haLine()}};
-}
-
-PixelTables DrawEnergyChart(const ChartData& d, const AppState& s, Canvas& canvas,
-                            const ChartLayout& layout, int title, const char* sizeKey,
-                            const char* kKey, const char* thKey, const QString& yUnit) {
+ChartSpec DescribeEnergy(const ChartData& d, const AppState& s) {
   const HeadingTexts t{s, d.unitSystem};
-  BeginChart(canvas, layout, s, t.msg(title), EnergyItems(t, s, sizeKey, kKey, thKey),
-             t.axisFooter(6, kQThickness));
-  CurveChartOptions options;
-  options.plotE = true;
-  options.xDecimals = d.unitSystem == kInchPound ? 1 : 0;
-  options.yDecimals = 1;
-  options.yUnit = yUnit;
-  return DrawCurveChart(canvas, layout, s.lang, d, options);
+  return EnergySpec(t, 19, "EInsTh", t.unitLabel(kQHeatPerLength));
 }
 
-PixelTables DrawEnergy(const ChartData& d, const AppState& s, Canvas& canvas,
-                       const ChartLayout& layout) {
+ChartSpec DescribeEnergyCost(const ChartData& d, const AppState& s) {
   const HeadingTexts t{s, d.unitSystem};
-  return DrawEnergyChart(d, s, canvas, layout, 19, "EInsTh_PpSz", "EInsTh_k", "EInsTh_Thc",
-                         t.unitLabel(kQHeatPerLength));
+  return EnergySpec(t, 20, "ECsInsTh", t.costUnit());
 }
 
-PixelTables DrawEnergyCost(const ChartData& d, const AppState& s, Canvas& canvas,
-                           const ChartLayout& layout) {
+ChartSpec DescribeOverall(const ChartData& d, const AppState& s) {
   const HeadingTexts t{s, d.unitSystem};
-  return DrawEnergyChart(d, s, canvas, layout, 20, "ECsInsTh_PpSz", "ECsInsTh_k", "ECsInsTh_Thc",
-                         t.costUnit());
-}
-
-PixelTables DrawOverall(const ChartData& d, const AppState& s, Canvas& canvas,
-                        const ChartLayout& layout) {
-  const HeadingTexts t{s, d.unitSystem};
+  ChartSpec spec = EnergySpec(t, 34, "OvallCst", t.costUnit());
   // The largest thickness is the end of the x axis; its heading place holds the hours.
-  auto items = EnergyItems(t, s, "OvallCst_PpSz", "OvallCst_k", "OvallCst_Thc");
-  items[3].text = t.hoursLine();
-  items.push_back({1, 1, t.priceLine()});
-  BeginChart(canvas, layout, s, t.msg(34), items, t.axisFooter(6, kQThickness));
-  OverallChartOptions options;
-  options.xDecimals = d.unitSystem == kInchPound ? 1 : 0;
-  options.yDecimals = 1;
-  options.yUnit = t.costUnit();
+  spec.lines.back().text = t.hoursLine();
+  spec.lines.push_back({1, 1, t.priceLine()});
   for (int i = 0; i < 10; ++i) {
-    if (!s.params.rh[i].isEmpty())
-      options.markLabels[i] = s.params.rh[i] + t.unitLabel(kQRelHumidity);
+    if (!s.params.rh[i].isEmpty()) spec.markLabels[i] = s.params.rh[i] + t.unitLabel(kQRelHumidity);
   }
-  options.insulationLabel = "  " + t.msg(38);
-  options.totalLabel = "  " + t.msg(39);
-  options.resultText = t.msg(40) + QString::fromStdString(d.economicThicknessName);
-  return DrawOverallChart(canvas, layout, s.lang, d, options);
+  spec.insulationLabel = "  " + t.msg(38);
+  spec.totalLabel = "  " + t.msg(39);
+  spec.resultText = t.msg(40) + " " + QString::fromStdString(d.economicThicknessName);
+  return spec;
 }
+
+const PanelDesc kEnergyPanel{
+    "ChillEInsThPanel",
+    kSecChilled,
+    {SizeField("EInsTh_PpSz", "ChillEInsThPpSzComboBox", "ChillEInsThPpSzLabel"),
+     KField("EInsTh_k", "ChillEInsThkComboBox", "ChillEInsThkLabel"),
+     ThicknessField("EInsTh_Thc", "ChillEInsThThEdit", "ChillEInsThThLabel", "Max. thickness")}};
+
+const PanelDesc kEnergyCostPanel{
+    "ChillECsInsThPanel",
+    kSecChilled,
+    {SizeField("ECsInsTh_PpSz", "ChillECsInsThPpSzComboBox", "ChillECsInsThPpSzLabel"),
+     KField("ECsInsTh_k", "ChillECsInsThkComboBox", "ChillECsInsThkLabel"),
+     ThicknessField("ECsInsTh_Thc", "ChillECsInsThThEdit", "ChillECsInsThThLabel",
+                    "Max. thickness")}};
+
+const PanelDesc kOverallPanel{
+    "ChillOvallCstPanel",
+    kSecChilled,
+    {SizeField("OvallCst_PpSz", "ChillOvallCstPpSzComboBox", "ChillOvallCstPpSzLabel"),
+     KField("OvallCst_k", "ChillOvallCstkComboBox", "ChillOvallCstkLabel"),
+     ThicknessField("OvallCst_Thc", "ChillOvallCstThEdit", "ChillOvallCstThLabel"),
+     {FieldKind::Number, "OvallCst_Interest", "ChillOvallCstIntrEdit", "ChillOvallCstIntrLabel",
+      "Interest (%)"},
+     {FieldKind::Number, "OvallCst_Depre_Yr", "ChillOvallCstYrEdit", "ChillOvallCstYrLabel",
+      "Years"}}};
 
 }  // namespace
 
 AnalysisDef EnergyAnalysis() {
-  return {AnalysisId::ChilledEnergy, "chilled.energy", ComputeEnergy, DrawEnergy};
+  return {AnalysisId::ChilledEnergy, "chilled.energy", &kEnergyPanel, ComputeEnergy,
+          DescribeEnergy};
 }
 AnalysisDef EnergyCostAnalysis() {
-  return {AnalysisId::ChilledEnergyCost, "chilled.energycost", ComputeEnergyCost, DrawEnergyCost};
+  return {AnalysisId::ChilledEnergyCost, "chilled.energycost", &kEnergyCostPanel, ComputeEnergyCost,
+          DescribeEnergyCost};
 }
 AnalysisDef OverallAnalysis() {
-  return {AnalysisId::ChilledOverall, "chilled.overall", ComputeOverall, DrawOverall};
+  return {AnalysisId::ChilledOverall, "chilled.overall", &kOverallPanel, ComputeOverall,
+          DescribeOverall};
 }
 
 }  // namespace qora::chilled

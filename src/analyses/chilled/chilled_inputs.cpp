@@ -15,7 +15,7 @@ Real Value(const QString& text) {
 
 Inputs::Inputs(const AppState& s) : AnalysisInputs(s, kSecChilled) {}
 
-Real Inputs::positive(const char* key, const char* why) {
+Real Inputs::positive(KeyName key, const char* why) {
   const Real v = number(key);
   require(v > 0, why);
   return v;

@@ -18,7 +18,7 @@ class Inputs : public AnalysisInputs {
   void requireTdbAboveTop() { require(tdb > top, "tdb-not-above-top"); }
 
   // A typed number that must be greater than 0.
-  Real positive(const char* key, const char* why);
+  Real positive(KeyName key, const char* why);
   // The value of a list row that must be greater than 0.
   Real positiveEntry(const std::array<QString, 10>& list, int row, const char* why);
 

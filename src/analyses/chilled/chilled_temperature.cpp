@@ -6,11 +6,11 @@
 #include "analyses/chilled/chilled_common.h"
 #include "analyses/chilled/chilled_inputs.h"
 #include "analyses/chilled/chilled_parts.h"
-#include "charts/chart_drawers.h"
+#include "charts/axis_rules.h"
 #include "engine/line_temperature.h"
 #include "engine/number_text.h"
+#include "engine/pipe_heat.h"
 #include "engine/psychro.h"
-#include "engine/surface.h"
 #include "engine/units.h"
 #include "model/app_state.h"
 
@@ -45,33 +45,32 @@ ComputeResult ComputeTsurf(const AppState& state) {
   c.analysis = AnalysisId::ChilledTsurf;
   c.unitSystem = in.unit;
   c.chartDewPoint = tDew;
-  const Real r1 = d / 2;
-  const Real h = SurfaceCoef(in.ctx, in.ha, d, tDew, in.tdb);  // once, at the dew point
+  const PipeCase pipe = Pipe(in, d, k);
   const Real step = tMax / 40;
   c.curveX[0] = 0;
   c.curveY[0] = in.top;
   Real t = 0;
   for (int n = 1; n <= 40; ++n) {
     t += step;
-    const Real leq = EquivalentThickness(r1, r1 + t);
     c.curveX[n] = t;
-    c.curveY[n] = SurfaceTemperature(in.ctx, leq, h, in.tdb, k, in.top);
+    c.curveY[n] = SurfaceAt(in.ctx, pipe, t).temperature;
   }
   c.xAxis = ExactAxis(tMax);
   c.yAxis = TemperatureAxis(in.tdb, in.top);
   return Done(c);
 }
 
-// The coefficient at the insulated surface and the equivalent thickness of the line and
-// time charts.
+// The coefficient at the insulated surface (at the line temperature of the inlet) and the
+// equivalent thickness of the line and time charts.
 struct LineCoefs {
   Real leq = 0, h = 0, r2 = 0;
 };
 LineCoefs Coefs(const Inputs& in, Real d, Real thickness, Real k) {
+  const PipeCase pipe = Pipe(in, d, k);
   LineCoefs c;
   c.r2 = d / 2 + thickness;
-  c.leq = EquivalentThickness(d / 2, c.r2);
-  c.h = RefinedCoef(in.ctx, in.ha, d, c.leq, in.tdb, k, in.top);
+  c.leq = EquivalentThickness(pipe, thickness);
+  c.h = SurfaceAt(in.ctx, pipe, thickness).h;
   return c;
 }
 
@@ -138,92 +137,94 @@ ComputeResult ComputeTtime(const AppState& state) {
   return Done(c);
 }
 
-// --- drawing ---
+// --- description ---
 
-QString ListText(const std::array<QString, 10>& list, int pos) {
-  return pos >= 0 && pos < 10 ? list[pos] : QString();
+// The room line above the curve, the line temperature below it.
+std::vector<ReferenceLine> TdbTopLines(const HeadingTexts& t) {
+  const Real tdb = StrToValue(t.setting("Tdb").toStdString());
+  const Real top = StrToValue(t.setting("Top").toStdString());
+  return {{tdb, t.temperatureLabel(2, tdb), LabelSide::Above},
+          {top, t.temperatureLabel(3, top), LabelSide::Below}};
 }
 
-Real Setting(const AppState& s, const char* key) {
-  return StrToValue(s.settings.text(kSecChilled, key).toStdString());
+ChartSpec TemperatureSpec(const HeadingTexts& t, ChartSpec spec, int xDecimals, int xUnit) {
+  spec.xDecimals = xDecimals;
+  spec.xUnit = t.unitLabel(xUnit);
+  spec.yDecimals = 1;
+  spec.yUnit = t.unitLabel(kQTemperature);
+  spec.references = TdbTopLines(t);
+  return spec;
 }
 
-std::vector<ReferenceLine> TdbTopLines(const HeadingTexts& t, const AppState& s) {
-  return {{Setting(s, "Tdb"), t.temperatureLabel(2, Setting(s, "Tdb")), LabelSide::Above},
-          {Setting(s, "Top"), t.temperatureLabel(3, Setting(s, "Top")), LabelSide::Below}};
-}
-
-CurveChartOptions TemperatureSpec(const HeadingTexts& t, const AppState& s, int xDecimals) {
-  CurveChartOptions options;
-  options.xDecimals = xDecimals;
-  options.yDecimals = 1;
-  options.yUnit = t.unitLabel(kQTemperature);
-  options.references = TdbTopLines(t, s);
-  return options;
-}
-
-QString KText(const AppState& s, int unit, const char* key) {
-  return ListText(s.params.kChilled[unit - 1], s.settings.integer(kSecChilled, key));
-}
-
-PixelTables DrawTsurf(const ChartData& d, const AppState& s, Canvas& canvas,
-                      const ChartLayout& layout) {
+ChartSpec DescribeTsurf(const ChartData& d, const AppState& s) {
   const HeadingTexts t{s, d.unitSystem};
-  const QString rh = ListText(s.params.rh, s.settings.integer(kSecChilled, "Tsurface_RH"));
-  BeginChart(canvas, layout, s, t.msg(7),
-             {{1, 0, t.pipeLine(s.settings.integer(kSecChilled, "Tsurface_PpSz") + 1)},
-              {2, 0, t.tdbLine()},
-              {2, 1, t.topLine()},
-              {3, 0, t.rhLine(rh)},
-              {3, 1, t.kLine(KText(s, d.unitSystem, "Tsurface_k"))},
-              {4, 1, t.haLine()}},
-             t.axisFooter(6, kQThickness));
-  CurveChartOptions options = TemperatureSpec(t, s, d.unitSystem == kInchPound ? 1 : 0);
-  options.references.insert(
-      options.references.begin() + 1,
+  ChartSpec spec = t.pipeSpec(7, t.axisFooter(6, kQThickness), "Tsurface_PpSz", "Tsurface_k");
+  spec.lines.push_back({3, 0, t.rhLine(t.rhAt("Tsurface_RH"))});
+  spec = TemperatureSpec(t, spec, d.unitSystem == kInchPound ? 1 : 0, kQThickness);
+  spec.references.insert(
+      spec.references.begin() + 1,
       {d.chartDewPoint, t.temperatureLabel(15, d.chartDewPoint), LabelSide::Below});
-  return DrawCurveChart(canvas, layout, s.lang, d, options);
+  return spec;
 }
 
-PixelTables DrawTline(const ChartData& d, const AppState& s, Canvas& canvas,
-                      const ChartLayout& layout) {
+ChartSpec DescribeTline(const ChartData& d, const AppState& s) {
   const HeadingTexts t{s, d.unitSystem};
-  BeginChart(canvas, layout, s, t.msg(11),
-             {{1, 0, t.pipeLine(s.settings.integer(kSecChilled, "Tlen_PpSz") + 1)},
-              {1, 1, t.msg(12) + t.setting("Tlen_Flow") + t.unitLabel(kQFlow)},
-              {2, 0, t.tdbLine()},
-              {2, 1, t.topLine()},
-              {3, 0, t.thicknessLine("Tlen_Thc")},
-              {3, 1, t.kLine(KText(s, d.unitSystem, "Tlen_k"))},
-              {4, 1, t.haLine()}},
-             t.axisFooter(14, kQLength));
-  return DrawCurveChart(canvas, layout, s.lang, d, TemperatureSpec(t, s, 0));
+  ChartSpec spec = t.pipeSpec(11, t.axisFooter(14, kQLength), "Tlen_PpSz", "Tlen_k");
+  spec.lines.push_back({1, 1, t.msg(12) + t.setting("Tlen_Flow") + t.unitLabel(kQFlow)});
+  // The left column has room for three rows under the unit title: the length shares the
+  // thickness' row.
+  spec.lines.push_back({3, 0,
+                        t.thicknessLine("Tlen_Thc") + "  " + t.msg(14) + t.setting("Tlen_Length") +
+                            t.unitLabel(kQLength)});
+  return TemperatureSpec(t, spec, 0, kQLength);
 }
 
-PixelTables DrawTtime(const ChartData& d, const AppState& s, Canvas& canvas,
-                      const ChartLayout& layout) {
+ChartSpec DescribeTtime(const ChartData& d, const AppState& s) {
   const HeadingTexts t{s, d.unitSystem};
-  BeginChart(canvas, layout, s, t.msg(16),
-             {{1, 0, t.pipeLine(s.settings.integer(kSecChilled, "Ttime_PpSz") + 1)},
-              {2, 0, t.tdbLine()},
-              {2, 1, t.topLine()},
-              {3, 0, t.thicknessLine("Ttime_Thc")},
-              {3, 1, t.kLine(KText(s, d.unitSystem, "Ttime_k"))},
-              {4, 1, t.haLine()}},
-             t.axisFooter(18, kQTime));
-  return DrawCurveChart(canvas, layout, s.lang, d, TemperatureSpec(t, s, 1));
+  ChartSpec spec = t.pipeSpec(16, t.axisFooter(18, kQTime), "Ttime_PpSz", "Ttime_k");
+  spec.lines.push_back({3, 0,
+                        t.thicknessLine("Ttime_Thc") + "  " + t.msg(18) +
+                            QString::number(std::min(t.position("TtimeHr"), kMaxHours)) +
+                            t.unitLabel(kQTime)});
+  return TemperatureSpec(t, spec, 1, kQTime);
 }
+
+const PanelDesc kTsurfPanel{
+    "ChillTsufPanel",
+    kSecChilled,
+    {SizeField("Tsurface_PpSz", "ChillTsufPpSzComboBox", "ChillTsufPpSzLabel"),
+     {FieldKind::RhList, "Tsurface_RH", "ChillTsufRHComboBox", "ChillTsufRHLabel", "RH (%)"},
+     KField("Tsurface_k", "ChillTsufkComboBox", "ChillTsufkLabel"),
+     ThicknessField("Tsurface_Thc", "ChillTsufThEdit", "ChillTsufThLabel", "Max. thickness")}};
+
+const PanelDesc kTlinePanel{"ChillTlnPanel",
+                            kSecChilled,
+                            {SizeField("Tlen_PpSz", "ChillTlnPpSzComboBox", "ChillTlnPpSzLabel"),
+                             KField("Tlen_k", "ChillTlnkComboBox", "ChillTlnkLabel"),
+                             ThicknessField("Tlen_Thc", "ChillTlnThEdit", "ChillTlnThLabel"),
+                             {FieldKind::Number, "Tlen_Length", "ChillTlnLenEdit",
+                              "ChillTlnLenLabel", "Length", CaptionKind::Role, kQLength},
+                             {FieldKind::Number, "Tlen_Flow", "ChillTlnFlowEdit",
+                              "ChillTlnFlowLabel", "Flow", CaptionKind::Role, kQFlow}}};
+
+const PanelDesc kTtimePanel{
+    "ChillTtimePanel",
+    kSecChilled,
+    {SizeField("Ttime_PpSz", "ChillTtimePpSzComboBox", "ChillTtimePpSzLabel"),
+     KField("Ttime_k", "ChillTtimekComboBox", "ChillTtimekLabel"),
+     ThicknessField("Ttime_Thc", "ChillTtimeThEdit", "ChillTtimeThLabel"),
+     {FieldKind::Hours, "TtimeHr", "ChillTtimehrTrackBar", "ChillTtimeTimeLabel", "Time"}}};
 
 }  // namespace
 
 AnalysisDef TsurfAnalysis() {
-  return {AnalysisId::ChilledTsurf, "chilled.tsurf", ComputeTsurf, DrawTsurf};
+  return {AnalysisId::ChilledTsurf, "chilled.tsurf", &kTsurfPanel, ComputeTsurf, DescribeTsurf};
 }
 AnalysisDef TlineAnalysis() {
-  return {AnalysisId::ChilledTline, "chilled.tline", ComputeTline, DrawTline};
+  return {AnalysisId::ChilledTline, "chilled.tline", &kTlinePanel, ComputeTline, DescribeTline};
 }
 AnalysisDef TtimeAnalysis() {
-  return {AnalysisId::ChilledTtime, "chilled.ttime", ComputeTtime, DrawTtime};
+  return {AnalysisId::ChilledTtime, "chilled.ttime", &kTtimePanel, ComputeTtime, DescribeTtime};
 }
 
 }  // namespace qora::chilled

@@ -4,11 +4,10 @@
 #include "analyses/chilled/chilled_common.h"
 #include "analyses/chilled/chilled_inputs.h"
 #include "analyses/chilled/chilled_parts.h"
-#include "charts/chart_drawers.h"
+#include "charts/axis_rules.h"
 #include "engine/number_text.h"
+#include "engine/pipe_heat.h"
 #include "engine/psychro.h"
-#include "engine/surface.h"
-#include "engine/thickness.h"
 #include "engine/units.h"
 #include "model/app_state.h"
 
@@ -25,17 +24,16 @@ Real Value(const QString& s) {
 Real DewThickness(const Inputs& in, Real rh, Real k, Real d) {
   const Real tDew = DewPoint(in.ctx, in.tdb, rh);
   if (tDew == kNotFound) return 0;
-  const Real h = SurfaceCoef(in.ctx, in.ha, d, tDew, in.tdb);
-  return CondensationThickness(in.ctx, in.tdb, tDew, in.top, k, d / 2, h);
+  return CondensationThicknessFor(in.ctx, Pipe(in, d, k), tDew).value_or(0);
 }
 
 struct Ranges {
   int sizeFrom = 0, sizeTo = 0, curveFrom = 0, curveTo = 0;
 };
 
-Ranges CheckRanges(Inputs& in, const char* sizeFrom, const char* sizeTo,
-                   const std::array<QString, 10>& curves, const char* curveFrom,
-                   const char* curveTo, const char* curveWhat) {
+Ranges CheckRanges(Inputs& in, KeyName sizeFrom, KeyName sizeTo,
+                   const std::array<QString, 10>& curves, KeyName curveFrom, KeyName curveTo,
+                   const char* curveWhat) {
   Ranges r;
   r.sizeFrom = in.pipeRow(sizeFrom, "sizes-not-selected");
   r.sizeTo = in.pipeRow(sizeTo, "sizes-not-selected");
@@ -110,60 +108,73 @@ ComputeResult ComputeRHConst(const AppState& state) {
   return Finish(res, r);
 }
 
-std::vector<HeadingItem> CommonItems(const HeadingTexts& t) {
-  return {{1, 0, t.tdbLine()}, {1, 1, t.topLine()}, {4, 1, t.haLine()}};
+// Thickness over pipe sizes: title, the conditions both charts print, the size axis and
+// the thickness axis.
+ChartSpec GridSpec(const HeadingTexts& t) {
+  ChartSpec spec;
+  spec.title = t.msg(1);
+  spec.footer = t.sizeFooter();
+  // Three rows: on a printed page the plot of these charts starts under the third.
+  spec.lines = {{1, 0, t.tdbLine()}, {1, 1, t.topLine()}, {3, 1, t.haLine()}};
+  spec.direction = LegendDirection::Upward;
+  spec.sizeNames = t.sizeNames();
+  spec.yDecimals = t.unit == kInchPound ? 2 : 1;
+  spec.yUnit = t.unitLabel(kQThickness);
+  return spec;
 }
 
-PixelTables DrawGrid(const ChartData& d, const AppState& state, Canvas& canvas,
-                     const ChartLayout& layout, std::vector<HeadingItem> items,
-                     GridChartOptions options) {
+ChartSpec DescribeKConst(const ChartData& d, const AppState& state) {
   const HeadingTexts t{state, d.unitSystem};
-  BeginChart(canvas, layout, state, t.msg(1), items, t.sizeFooter());
-  options.direction = LegendDirection::Upward;
-  options.sizeNames = t.sizeNames();
-  options.yDecimals = d.unitSystem == kInchPound ? 2 : 1;
-  options.yUnit = t.unitLabel(kQThickness);
-  return DrawGridChart(canvas, layout, state.lang, d, options);
-}
-
-PixelTables DrawKConst(const ChartData& d, const AppState& state, Canvas& canvas,
-                       const ChartLayout& layout) {
-  const HeadingTexts t{state, d.unitSystem};
-  const int kPos = state.settings.integer(kSecChilled, "k_Const_k");
-  const QString k =
-      kPos >= 0 && kPos < 10 ? state.params.kChilled[d.unitSystem - 1][kPos] : QString();
-  auto items = CommonItems(t);
-  items.push_back({2, 1, t.kLine(k)});
-  GridChartOptions options;
-  options.legendHeading = state.lang.caption("ParamDlg.RHSheet");
+  ChartSpec spec = GridSpec(t);
+  spec.lines.push_back({2, 1, t.kLine(t.kAt("k_Const_k"))});
+  spec.legendHeading = state.lang.caption("ParamDlg.RHSheet");
   for (int c = 1; c <= 10; ++c)
-    options.curveLabels[c - 1] = state.params.rh[c - 1] + t.unitLabel(kQRelHumidity);
-  return DrawGrid(d, state, canvas, layout, items, options);
+    spec.curveLabels[c - 1] = state.params.rh[c - 1] + t.unitLabel(kQRelHumidity);
+  return spec;
 }
 
-PixelTables DrawRHConst(const ChartData& d, const AppState& state, Canvas& canvas,
-                        const ChartLayout& layout) {
+ChartSpec DescribeRHConst(const ChartData& d, const AppState& state) {
   const HeadingTexts t{state, d.unitSystem};
-  const int rhPos = state.settings.integer(kSecChilled, "RH_Const_RH");
-  const QString rh = rhPos >= 0 && rhPos < 10 ? state.params.rh[rhPos] : QString();
-  auto items = CommonItems(t);
-  items.push_back({2, 0, t.rhLine(rh)});
-  items.push_back(
+  ChartSpec spec = GridSpec(t);
+  spec.lines.push_back({2, 0, t.rhLine(t.rhAt("RH_Const_RH"))});
+  spec.lines.push_back(
       {2, 1, state.lang.QuantityName(kQConductivity) + " " + t.unitLabel(kQConductivity)});
-  GridChartOptions options;
-  options.legendHeading = state.lang.caption("ParamDlg.kSheet");
+  spec.legendHeading = state.lang.caption("ParamDlg.kSheet");
   for (int c = 1; c <= 10; ++c)
-    options.curveLabels[c - 1] = state.params.kChilled[d.unitSystem - 1][c - 1];
-  return DrawGrid(d, state, canvas, layout, items, options);
+    spec.curveLabels[c - 1] = state.params.kChilled[d.unitSystem - 1][c - 1];
+  return spec;
 }
+
+const PanelDesc kKConstPanel{
+    "ChillkConstPanel",
+    kSecChilled,
+    {SizeField("k_Const_PpSzFrom", "ChillkConstPpSzFrComboBox", "ChillkConstPpSzLabel1"),
+     SizeToField("k_Const_PpSzTo", "ChillkConstPpSzToComboBox", "ChillkConstPpSzLabel2"),
+     {FieldKind::RhList, "k_Const_RHFrom", "ChillkConstRHFrComboBox", "ChillkConstRHLabel1",
+      "RH (%) from"},
+     {FieldKind::RhList, "k_Const_RHTo", "ChillkConstRHToComboBox", "ChillkConstRHLabel2", "to"},
+     KField("k_Const_k", "ChillkConstkComboBox", "ChillkConstkLabel")}};
+
+const PanelDesc kRHConstPanel{
+    "ChillRHConstPanel",
+    kSecChilled,
+    {SizeField("RH_Const_PpSzFrom", "ChillRHConstPpSzFrComboBox", "ChillRHConstPpSzLabel1"),
+     SizeToField("RH_Const_PpSzTo", "ChillRHConstPpSzToComboBox", "ChillRHConstPpSzLabel2"),
+     {FieldKind::KChilledList, "RH_Const_kFrom", "ChillRHConstkFrComboBox", "ChillRHConstkLabel1",
+      "k from"},
+     KField("RH_Const_kTo", "ChillRHConstkToComboBox", "ChillRHConstkLabel2"),
+     {FieldKind::RhList, "RH_Const_RH", "ChillRHConstRHComboBox", "ChillRHConstRHLabel",
+      "RH (%)"}}};
 
 }  // namespace
 
 AnalysisDef KConstAnalysis() {
-  return {AnalysisId::ChilledKConst, "chilled.kconst", ComputeKConst, DrawKConst};
+  return {AnalysisId::ChilledKConst, "chilled.kconst", &kKConstPanel, ComputeKConst,
+          DescribeKConst};
 }
 AnalysisDef RHConstAnalysis() {
-  return {AnalysisId::ChilledRHConst, "chilled.rhconst", ComputeRHConst, DrawRHConst};
+  return {AnalysisId::ChilledRHConst, "chilled.rhconst", &kRHConstPanel, ComputeRHConst,
+          DescribeRHConst};
 }
 
 }  // namespace qora::chilled

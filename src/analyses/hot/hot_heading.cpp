@@ -1,21 +1,11 @@
 #include "analyses/hot/hot_heading.h"
 
-#include <string>
-
 #include "engine/units.h"
 #include "model/app_state.h"
 
 namespace qora::hot {
 
 HotTexts::HotTexts(const AppState& s, int u) : AnalysisTexts(s, u, kSecHot) {}
-
-QString HotTexts::listEntry(const std::array<QString, 10>& list, const char* key) const {
-  // A value typed into a list-or-typed box is what the heading shows, as typed.
-  const QString typed = state.settings.text(kSecHot, std::string(key) + kTypedKeySuffix);
-  if (!typed.isEmpty()) return typed;
-  const int pos = state.settings.integer(kSecHot, key);
-  return pos >= 0 && pos < 10 ? list[pos] : QString();
-}
 
 const std::array<QString, 10>& HotTexts::kList() const {
   return state.params.kHot[unit - 1];
@@ -26,22 +16,34 @@ const std::array<QString, 10>& HotTexts::tsurfList() const {
 }
 
 QString HotTexts::haLine() const {
-  // A calculated coefficient is not the (hidden) typed one: name the method instead, as the
-  // local-conditions dialog does in the field's place.
-  if (state.settings.factorBy() == 2) {
-    return state.lang.caption("HotLocalDlg.haLabel") + " " + "BY ASTM C680";
-  }
-  return typedHaLine("HotLocalDlg.haLabel");
+  return haLineUnder("HotLocalDlg.haLabel");
 }
 
-QString HotTexts::pipeLine(const char* sizeKey) const {
+QString HotTexts::pipeLine(KeyName sizeKey) const {
   // Position i names row i + 1; a position outside the table names no size.
-  const int pos = state.settings.integer(kSecHot, sizeKey);
+  const int pos = position(sizeKey);
   return AnalysisTexts::pipeLine(pos >= 0 && pos < 40 ? pos + 1 : 0);
 }
 
 QString HotTexts::flowLine() const {
   return msg(12) + setting("Tlen_Flow") + unitLabel(kQFlow);
+}
+
+FieldDesc SizeField(const char* key, const char* control, const char* label) {
+  return {FieldKind::PipeSizeList, key, control, label, "Pipe size", CaptionKind::SizeUnit, 0};
+}
+FieldDesc SizeToField(const char* key, const char* control, const char* label) {
+  return {FieldKind::PipeSizeList, key, control, label, "to", CaptionKind::Role, 0};
+}
+FieldDesc KField(const char* key, const char* control, const char* label) {
+  return {FieldKind::KHotList, key, control, label, "k", CaptionKind::Role, kQConductivity};
+}
+FieldDesc TsurfField(FieldKind kind, const char* key, const char* control, const char* label) {
+  return {kind, key, control, label, "Surface temp.", CaptionKind::TsurfUnit, 0};
+}
+FieldDesc ThicknessField(const char* key, const char* control, const char* label,
+                         const char* caption) {
+  return {FieldKind::Number, key, control, label, caption, CaptionKind::Role, kQThickness};
 }
 
 }  // namespace qora::hot

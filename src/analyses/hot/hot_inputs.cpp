@@ -7,9 +7,9 @@ namespace qora::hot {
 
 InputCheck::InputCheck(const AppState& s) : AnalysisInputs(s, kSecHot) {}
 
-Real InputCheck::listOrTyped(const std::array<QString, 10>& list, const char* key,
-                             const char* why) {
-  const QString typed = state.settings.text(kSecHot, std::string(key) + kTypedKeySuffix);
+Real InputCheck::listOrTyped(const std::array<QString, 10>& list, KeyName key, const char* why) {
+  const QString typed =
+      state.settings.text(kSecHot, KeyName::runtime(std::string(key.view()) + kTypedKeySuffix));
   if (!typed.isEmpty()) return StrToValue(typed.toStdString());
   const int row = listRow(list, key, why);
   return row ? StrToValue(list[row - 1].toStdString()) : 0;

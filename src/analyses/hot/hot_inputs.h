@@ -27,7 +27,7 @@ class InputCheck : public AnalysisInputs {
 
   // The value of a box that takes a list entry or a typed value: the typed text when the
   // screen holds one, else the entry at the stored position (refusal `why` when none).
-  Real listOrTyped(const std::array<QString, 10>& list, const char* key, const char* why);
+  Real listOrTyped(const std::array<QString, 10>& list, KeyName key, const char* why);
   // Both ends of a range, From <= To; refusal `orderWhy` otherwise.
   bool range(int from, int to, const char* orderWhy);
 

@@ -5,11 +5,10 @@
 #include "analyses/hot/hot_compute.h"
 #include "analyses/hot/hot_inputs.h"
 #include "analyses/hot/hot_physics.h"
+#include "charts/axis_rules.h"
 #include "engine/economics.h"
 #include "engine/number_text.h"
 #include "engine/standard_thickness.h"
-#include "engine/surface.h"
-#include "engine/thickness.h"
 #include "engine/units.h"
 #include "model/app_state.h"
 
@@ -31,11 +30,11 @@ LossInputs ReadLossInputs(InputCheck& in, const std::string& prefix) {
   LossInputs li;
   in.requireConditions();
   in.requireRoomBelowLine();
-  li.row = in.pipeRow((prefix + "_PpSz").c_str(), "size-not-selected");
-  const int kRow = in.listRow(in.kList(), (prefix + "_k").c_str(), "k-not-selected");
+  li.row = in.pipeRow(KeyName::runtime(prefix + "_PpSz"), "size-not-selected");
+  const int kRow = in.listRow(in.kList(), KeyName::runtime(prefix + "_k"), "k-not-selected");
   li.k = kRow ? StrToValue(in.kList()[kRow - 1].toStdString()) : 0;
   in.require(li.k > 0, "k-not-positive");
-  li.tmax = in.number((prefix + "_Thc").c_str());
+  li.tmax = in.number(KeyName::runtime(prefix + "_Thc"));
   in.require(li.tmax > 0, "thickness-not-positive");
   li.d = li.row ? in.outsideDiameter(li.row) : 0;
   return li;
@@ -56,7 +55,7 @@ Real LossCurve(const InputCheck& in, const LossInputs& li, Curve curve, ChartDat
   Real largest = 0;
   for (int i = 0; i <= 40; ++i) {
     const Real x = i * step;
-    const Real q = HeatLossPerLength(in.ctx, in.ha, li.d, in.tdb, in.top, li.k, x);
+    const Real q = HeatLossPerLength(in.ctx, Pipe(in, li.d, li.k), x);
     data.curveX[i] = x;
     data.curveE[i] =
         curve == Curve::Loss ? q : LossCostPerLength(in.unit, li.price, li.hoursPerYear, q);
@@ -114,8 +113,7 @@ ComputeResult ComputeOverall(const AppState& state) {
   for (int r = 0; r < 10; ++r) {
     if (tsurf[r].isEmpty()) continue;
     const Real ts = StrToValue(tsurf[r].toStdString());
-    const Real h = SurfaceCoef(in.ctx, in.ha, li.d, ts, in.tdb);
-    data.chartResults[r][0] = HotThickness(in.ctx, in.tdb, ts, in.top, li.k, li.d * 0.5L, h);
+    data.chartResults[r][0] = HotThicknessFor(in.ctx, Pipe(in, li.d, li.k), ts).value_or(0);
   }
 
   // A pipe size without costs in the table costs 0: the total is then the energy alone.
@@ -124,7 +122,7 @@ ComputeResult ComputeOverall(const AppState& state) {
   for (int j = 0; j < 15; ++j) {
     data.stockInsulationCost[j] = AnnualCost(installed[j], years, interest);
     const Real t = ConvertUnits(kQThickness, kSI, in.unit, InsulThicknessMM[j]);
-    const Real q = HeatLossPerLength(in.ctx, in.ha, li.d, in.tdb, in.top, li.k, t);
+    const Real q = HeatLossPerLength(in.ctx, Pipe(in, li.d, li.k), t);
     data.stockEnergyCost[j] = LossCostPerLength(in.unit, li.price, li.hoursPerYear, q);
     // Each part rounded to 0.1 first, so that the table shows sums that add up.
     data.stockTotalCost[j] =

@@ -5,9 +5,9 @@
 #include "analyses/hot/hot_compute.h"
 #include "analyses/hot/hot_inputs.h"
 #include "analyses/hot/hot_physics.h"
+#include "charts/axis_rules.h"
 #include "engine/line_temperature.h"
 #include "engine/number_text.h"
-#include "engine/surface.h"
 #include "model/app_state.h"
 
 namespace qora::hot {
@@ -17,7 +17,7 @@ namespace {
 // The track bar of the time panel runs from 1 to 48 hours.
 constexpr int kMaxHours = 48;
 
-Real ListValue(InputCheck& in, const std::array<QString, 10>& list, const char* key,
+Real ListValue(InputCheck& in, const std::array<QString, 10>& list, KeyName key,
                const char* missing, const char* notPositive) {
   const int row = in.listRow(list, key, missing);
   const Real v = row ? StrToValue(list[row - 1].toStdString()) : 0;
@@ -25,7 +25,7 @@ Real ListValue(InputCheck& in, const std::array<QString, 10>& list, const char* 
   return v;
 }
 
-Real PositiveNumber(InputCheck& in, const char* key, const char* why) {
+Real PositiveNumber(InputCheck& in, KeyName key, const char* why) {
   const Real v = in.number(key);
   in.require(v > 0, why);
   return v;
@@ -37,14 +37,6 @@ ChartData SingleCurve(AnalysisId id, const InputCheck& in, int sizeRow) {
   data.unitSystem = in.unit;
   data.sizeFrom = data.sizeTo = sizeRow;
   return data;
-}
-
-// Surface coefficient at the insulated surface: first taken at the line temperature, then
-// once more at the surface temperature that first value gives.
-Real RefinedCoef(const InputCheck& in, Real d, Real leq, Real k) {
-  const Real h0 = SurfaceCoef(in.ctx, in.ha, d, in.top, in.tdb);
-  const Real ts = SurfaceTemperature(in.ctx, leq, h0, in.tdb, k, in.top);
-  return SurfaceCoef(in.ctx, in.ha, d, ts, in.tdb);
 }
 
 }  // namespace
@@ -62,17 +54,14 @@ ComputeResult ComputeTsurf(const AppState& state) {
   if (!in.ok()) return Refused(in.refusal());
 
   ChartData data = SingleCurve(AnalysisId::HotTsurf, in, row);
-  const Real r = d * 0.5L;
+  const PipeCase pipe = Pipe(in, d, k);
   const Real step = tmax / 40;
-  // One coefficient for the whole curve, at the mean of room and line temperature.
-  const Real h = SurfaceCoef(in.ctx, in.ha, d, (in.tdb + in.top) / 2, in.tdb);
   data.curveX[0] = 0;
   data.curveY[0] = in.top;  // the bare pipe
   for (int i = 1; i <= 40; ++i) {
     const Real x = i * step;
     data.curveX[i] = x;
-    data.curveY[i] =
-        SurfaceTemperature(in.ctx, EquivalentThickness(r + x, r), h, in.tdb, k, in.top);
+    data.curveY[i] = SurfaceAt(in.ctx, pipe, x).temperature;
   }
   data.xAxis = ExactAxis(40 * step);
   data.yAxis = TemperatureAxis(in.tdb, in.top);
@@ -93,9 +82,10 @@ ComputeResult ComputeTline(const AppState& state) {
   if (!in.ok()) return Refused(in.refusal());
 
   ChartData data = SingleCurve(AnalysisId::HotTline, in, row);
+  const PipeCase pipe = Pipe(in, d, k);
   const Real r2 = d * 0.5L + t;
-  const Real leq = EquivalentThickness(r2, d * 0.5L);
-  const Real h = RefinedCoef(in, d, leq, k);
+  const Real leq = EquivalentThickness(pipe, t);
+  const Real h = SurfaceAt(in.ctx, pipe, t).h;
   const Real step = length / 40;
   data.curveX[0] = 0;
   data.curveY[0] = in.top;  // the inlet
@@ -127,9 +117,10 @@ ComputeResult ComputeTtime(const AppState& state) {
   if (!in.ok()) return Refused(in.refusal());
 
   ChartData data = SingleCurve(AnalysisId::HotTtime, in, row);
+  const PipeCase pipe = Pipe(in, d, k);
   const Real r2 = d * 0.5L + t;
-  const Real leq = EquivalentThickness(r2, d * 0.5L);
-  const Real h = RefinedCoef(in, d, leq, k);
+  const Real leq = EquivalentThickness(pipe, t);
+  const Real h = SurfaceAt(in.ctx, pipe, t).h;
   const Real step = Real(hours) / 40;
   for (int i = 0; i <= 40; ++i) {
     // Point 0 too is the engine's value at time 0 (which is Top).

@@ -5,9 +5,8 @@
 #include "analyses/hot/hot_compute.h"
 #include "analyses/hot/hot_inputs.h"
 #include "analyses/hot/hot_physics.h"
+#include "charts/axis_rules.h"
 #include "engine/number_text.h"
-#include "engine/surface.h"
-#include "engine/thickness.h"
 #include "model/app_state.h"
 
 namespace qora::hot {
@@ -24,16 +23,18 @@ ComputeResult ComputeThicknessChart(const AppState& state, Rows rows) {
   const bool byTsurf = rows == Rows::SurfaceTemperatures;
   InputCheck in(state);
   in.requireConditions();
-  const int sizeFrom =
-      in.pipeRow(byTsurf ? "k_Const_PpSzFrom" : "T_Const_PpSzFrom", "size-not-selected");
-  const int sizeTo = in.pipeRow(byTsurf ? "k_Const_PpSzTo" : "T_Const_PpSzTo", "size-not-selected");
+  const int sizeFrom = in.pipeRow(
+      byTsurf ? KeyName("k_Const_PpSzFrom") : KeyName("T_Const_PpSzFrom"), "size-not-selected");
+  const int sizeTo = in.pipeRow(byTsurf ? KeyName("k_Const_PpSzTo") : KeyName("T_Const_PpSzTo"),
+                                "size-not-selected");
   in.range(sizeFrom, sizeTo, "size-order");
 
   const auto& rowList = byTsurf ? in.tsurfList() : in.kList();
   const char* rowMissing = byTsurf ? "tsurf-not-selected" : "k-not-selected";
-  const int rowFrom =
-      in.listRow(rowList, byTsurf ? "k_Const_TsufFrom" : "T_Const_kFrom", rowMissing);
-  const int rowTo = in.listRow(rowList, byTsurf ? "k_Const_TsufTo" : "T_Const_kTo", rowMissing);
+  const int rowFrom = in.listRow(
+      rowList, byTsurf ? KeyName("k_Const_TsufFrom") : KeyName("T_Const_kFrom"), rowMissing);
+  const int rowTo =
+      in.listRow(rowList, byTsurf ? KeyName("k_Const_TsufTo") : KeyName("T_Const_kTo"), rowMissing);
   in.range(rowFrom, rowTo, byTsurf ? "tsurf-order" : "k-order");
 
   Real constant = 0;
@@ -64,8 +65,7 @@ ComputeResult ComputeThicknessChart(const AppState& state, Rows rows) {
     for (int c = sizeFrom; c <= sizeTo; ++c) {
       const Real d = in.outsideDiameter(c);
       if (d <= 0) continue;  // a size row without a diameter spans no radius
-      const Real h = SurfaceCoef(in.ctx, in.ha, d, tsurf, in.tdb);
-      const Real t = HotThickness(in.ctx, in.tdb, tsurf, in.top, k, d * 0.5L, h);
+      const Real t = HotThicknessFor(in.ctx, Pipe(in, d, k), tsurf).value_or(0);
       data.chartResults[r - 1][c - 1] = t;
       largest = std::max(largest, t);
     }
@@ -92,8 +92,7 @@ ComputeResult Refused(std::string why) {
 }
 
 ComputeResult Finished(ChartData data) {
-  if (!AllFinite(data)) return Refused("not-finite");
-  if (!AllDrawable(data)) return Refused("value-too-large");
+  if (std::string why = ChartRefusal(data); !why.empty()) return Refused(why);
   ComputeResult result;
   result.drawn = true;
   result.data = std::move(data);

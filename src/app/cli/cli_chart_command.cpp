@@ -1,18 +1,22 @@
 // `qora2000-cli chart ANALYSIS`: computes one analysis of a line screen from the program
 // folder's settings and data, as the screen would, and prints its values as JSON or writes
 // the chart picture as the screen draws it.
+#include <unistd.h>
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
+#include <cstdlib>
+#include <filesystem>
 #include <iostream>
+#include <locale>
 #include <memory>
 #include <sstream>
 
-#include "analyses/chilled/chilled_analyses.h"
-#include "analyses/hot/hot_analyses.h"
+#include "analyses/analysis_registry.h"
 #include "charts/chart_drawers.h"
 #include "charts/chart_layout.h"
-#include "cli_chart_options.h"
-#include "cli_program.h"
+#include "cli_common.h"
 #include "command_registry.h"
 #include "model/app_state.h"
 #include "model/language.h"
@@ -23,147 +27,6 @@ namespace qora::cli {
 
 namespace {
 
-std::string ParseScreen(ChartOptions& o, const std::string& v) {
-  return ParseScreenSize(v, o.screenWidth, o.screenHeight);
-}
-
-}  // namespace
-
-std::vector<ChartOption>& ChartOptionTable() {
-  static std::vector<ChartOption> table = {
-      {"--home", true,
-       [](ChartOptions& o, const std::string& v) {
-         o.home = QString::fromStdString(v);
-         return std::string();
-       }},
-      {"--set", true,
-       [](ChartOptions& o, const std::string& v) {
-         const auto eq = v.find('=');
-         const auto dot = v.find('.');
-         if (eq == std::string::npos || dot == std::string::npos || dot > eq || dot == 0 ||
-             dot + 1 == eq) {
-           return "--set expects SECTION.Key=VALUE, got '" + v + "'";
-         }
-         o.sets.emplace_back(v.substr(0, eq), v.substr(eq + 1));
-         return std::string();
-       }},
-      {"--json", false,
-       [](ChartOptions& o, const std::string&) {
-         o.json = true;
-         return std::string();
-       }},
-      {"--png", true,
-       [](ChartOptions& o, const std::string& v) {
-         o.png = QString::fromStdString(v);
-         return std::string();
-       }},
-      {"--screen", true, ParseScreen},
-      // The printed page of the chart (the print button's page) as a PDF file.
-      {"--pdf", true,
-       [](ChartOptions& o, const std::string& v) {
-         o.pdf = QString::fromStdString(v);
-         return std::string();
-       }},
-  };
-  return table;
-}
-
-std::string ParseChartOptions(const std::vector<std::string>& args, ChartOptions& out) {
-  for (size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    if (a.rfind("--", 0) != 0) {
-      if (!out.analysis.empty()) return "unexpected argument '" + a + "'";
-      out.analysis = a;
-      continue;
-    }
-    const ChartOption* opt = nullptr;
-    for (const ChartOption& o : ChartOptionTable()) {
-      if (a == o.name) opt = &o;
-    }
-    if (!opt) return "unknown option '" + a + "'";
-    std::string value;
-    if (opt->takesValue) {
-      if (i + 1 >= args.size()) return std::string(opt->name) + " needs a value";
-      value = args[++i];
-    }
-    if (std::string err = opt->apply(out, value); !err.empty()) return err;
-  }
-  if (out.analysis.empty()) return "missing ANALYSIS";
-  if (!out.png.isEmpty() && out.screenWidth == 0) return "--png needs --screen WxH";
-  return {};
-}
-
-namespace {
-
-const AnalysisDef* FindAnalysis(const std::string& name) {
-  for (const auto* list : {&ChilledAnalyses(), &HotAnalyses()}) {
-    for (const AnalysisDef& def : *list) {
-      if (name == def.cliName) return &def;
-    }
-  }
-  return nullptr;
-}
-
-// Applies one --set as if the user had typed it: text keys take the text, list and
-// selector keys the integer. Returns an error message.
-std::string ApplySet(AppState& state, const std::string& name, const std::string& value) {
-  const auto dot = name.find('.');
-  const std::string section = name.substr(0, dot), key = name.substr(dot + 1);
-  const SettingKey* def = FindSettingKey(section, key);
-  if (!def) return "unknown setting '" + name + "'";
-  if (def->kind == KeyKind::Int) {
-    bool ok = false;
-    const int v = QString::fromStdString(value).trimmed().toInt(&ok);
-    if (!ok) return "setting '" + name + "' expects an integer, got '" + value + "'";
-    state.settings.setInteger(def->section, def->key, v);
-  } else {
-    state.settings.setText(def->section, def->key, QString::fromStdString(value));
-  }
-  return {};
-}
-
-std::string JsonString(const std::string& s) {
-  std::string out = "\"";
-  for (unsigned char c : s) {
-    switch (c) {
-      case '"':
-        out += "\\\"";
-        break;
-      case '\\':
-        out += "\\\\";
-        break;
-      case '\n':
-        out += "\\n";
-        break;
-      case '\r':
-        out += "\\r";
-        break;
-      case '\t':
-        out += "\\t";
-        break;
-      default:
-        if (c < 0x20) {
-          char buf[8];
-          std::snprintf(buf, sizeof buf, "\\u%04x", c);
-          out += buf;
-        } else {
-          out += static_cast<char>(c);
-        }
-    }
-  }
-  return out + "\"";
-}
-
-template <typename Array>
-std::string JsonArray(const Array& values) {
-  std::string out = "[";
-  for (size_t i = 0; i < values.size(); ++i) {
-    if (i) out += ",";
-    out += FormatNumber(values[i]);
-  }
-  return out + "]";
-}
-
 std::string JsonAxis(const AxisRange& a) {
   return "{\"lo\":" + FormatNumber(a.lo) + ",\"hi\":" + FormatNumber(a.hi) +
          ",\"step\":" + FormatNumber(a.step) + "}";
@@ -171,6 +34,7 @@ std::string JsonAxis(const AxisRange& a) {
 
 std::string ChartJson(const std::string& name, int unitSystem, const ComputeResult& r) {
   std::ostringstream o;
+  o.imbue(std::locale::classic());
   o << "{\"analysis\":" << JsonString(name) << ",\"unitSystem\":" << unitSystem
     << ",\"drawn\":" << (r.drawn ? "true" : "false");
   if (!r.drawn) {
@@ -188,7 +52,7 @@ std::string ChartJson(const std::string& name, int unitSystem, const ComputeResu
   }
   if (kind != ChartKind::Grid) {
     o << ",\"curveX\":" << JsonArray(d.curveX);
-    if (kind == ChartKind::Overall || PlotsCurveE(d.analysis)) {
+    if (kind == ChartKind::Overall || d.spec.plotE) {
       o << ",\"curveE\":" << JsonArray(d.curveE);
     } else {
       o << ",\"curveY\":" << JsonArray(d.curveY);
@@ -208,65 +72,64 @@ std::string ChartJson(const std::string& name, int unitSystem, const ComputeResu
 }
 
 // Draws the chart as a screen of the given size would and saves it atomically.
-bool WritePng(const ChartOptions& opt, const AnalysisDef& def, const ChartData& data,
+bool WritePng(const QString& path, int screenWidth, int screenHeight, const ChartData& data,
               const AppState& state) {
-  const PictureSize area = ChartAreaSize(opt.screenWidth, opt.screenHeight);
+  const PictureSize area = ChartAreaSize(screenWidth, screenHeight);
   QImage image(area.width, area.height, QImage::Format_RGB32);
   image.fill(Qt::white);
   {
     ImageCanvas canvas(image);
-    def.draw(data, state, canvas, LayoutFromScreen(opt.screenWidth, area.height));
+    DrawScreenChart(canvas, LayoutFromScreen(screenWidth, area.height), state, data);
   }
-  return SavePng(image, opt.png);
+  return SavePng(image, path);
 }
-
-// --pdf: the page the screen's print button prints, written atomically.
-bool WritePdf(const ChartOptions& opt, const ChartData& data, const AppState& state) {
-  return WriteChartPdf(data, state, opt.pdf);
-}
-
-// A picture that cannot be written; distinct from a usage error and from a refusal.
-constexpr int kExitWriteFailed = 1;
 
 int RunChart(const std::vector<std::string>& args) {
-  ChartOptions opt;
-  if (std::string err = ParseChartOptions(args, opt); !err.empty()) return UsageError(err);
-  const AnalysisDef* def = FindAnalysis(opt.analysis);
-  if (!def) return UsageError("unknown analysis '" + opt.analysis + "'");
+  CommandLine c(
+      "chart ANALYSIS [--home DIR] [--set SECTION.Key=VALUE]... [--json] [--png FILE --screen "
+      "WxH] [--pdf FILE]",
+      {kHomeOption,
+       kSetOption,
+       {"json", nullptr, "print the chart's values as JSON (the default)"},
+       {"png", "FILE", "write the chart picture as the screen draws it (needs --screen)"},
+       kScreenOption,
+       {"pdf", "FILE", "write the printed page of the chart"}},
+      {{"ANALYSIS", "chilled.kconst ... chilled.overall, hot.kconst ... hot.overall"}});
+  if (auto exit = c.parse(args)) return *exit;
+  const QStringList names = c.positional();
+  if (names.isEmpty()) return UsageError("missing ANALYSIS");
+  if (names.size() > 1) return UsageError("unexpected argument '" + names[1].toStdString() + "'");
+  const std::string analysis = names.front().toStdString();
+  const AnalysisDef* def = FindAnalysis(analysis);
+  if (!def) return UsageError("unknown analysis '" + analysis + "'");
+  int screenWidth = 0, screenHeight = 0;
+  if (c.isSet("screen")) {
+    if (auto err = ParseScreenSize(c.value("screen"), screenWidth, screenHeight)) {
+      return UsageError(*err);
+    }
+  }
+  const QString png = c.value("png"), pdf = c.value("pdf");
+  if (!png.isEmpty() && screenWidth == 0) return UsageError("--png needs --screen WxH");
 
   AppState state;
-  const QString home = opt.home.isEmpty() ? ExecutableFolder() : opt.home;
-  LoadProgramState(state, home);
-  const int langBefore = state.settings.langIndex();
-  for (const auto& [name, value] : opt.sets) {
-    if (std::string err = ApplySet(state, name, value); !err.empty()) return UsageError(err);
-  }
-  if (state.settings.langIndex() != langBefore) {
-    state.lang = BuiltinLanguageTexts();
-    LoadLanguageTexts(state.lang, state.appDir, state.settings.langIndex());
-  }
-
-  const ComputeResult result = def->compute(state);
-  if (opt.json) std::cout << ChartJson(opt.analysis, state.settings.unitSystem(), result);
+  if (auto err = LoadCommandState(c, state)) return UsageError(*err);
+  const ComputeResult result = ComputeChart(*def, state);
+  std::cout << ChartJson(analysis, state.settings.unitSystem(), result);
   if (!result.drawn) return kExitRefused;
   std::unique_ptr<QGuiApplication> app;
-  if (!opt.png.isEmpty() || !opt.pdf.isEmpty()) app = MakeGuiApplication();
-  if (!opt.png.isEmpty() && !WritePng(opt, *def, result.data, state)) {
-    std::cerr << "qora2000-cli: cannot write '" << opt.png.toStdString() << "'\n";
+  if (!png.isEmpty() || !pdf.isEmpty()) app = MakeGuiApplication();
+  if (!png.isEmpty() && !WritePng(png, screenWidth, screenHeight, result.data, state)) {
+    std::cerr << "qora2000-cli: cannot write '" << png.toStdString() << "'\n";
     return kExitWriteFailed;
   }
-  if (!opt.pdf.isEmpty() && !WritePdf(opt, result.data, state)) {
-    std::cerr << "qora2000-cli: cannot write '" << opt.pdf.toStdString() << "'\n";
+  if (!pdf.isEmpty() && !WriteChartPdf(result.data, state, pdf)) {
+    std::cerr << "qora2000-cli: cannot write '" << pdf.toStdString() << "'\n";
     return kExitWriteFailed;
   }
   return kExitOk;
 }
 
-const CliCommandRegistration kChart(
-    {"chart",
-     "chart ANALYSIS [--home DIR] [--set SECTION.Key=VALUE]... [--json] [--png FILE --screen "
-     "WxH] [--pdf FILE]",
-     RunChart});
+const CliCommandRegistration kChart({"chart", "chart ANALYSIS [options]", RunChart});
 
 }  // namespace
 

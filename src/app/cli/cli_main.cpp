@@ -1,4 +1,6 @@
-// Entry of qora2000-cli: dispatches to the registered commands.
+// Entry of qora2000-cli: the tool's own options (--help, --version), then dispatch to the
+// registered command named by the first argument, which parses the rest itself.
+#include <QCommandLineParser>
 #include <algorithm>
 #include <charconv>
 #include <iostream>
@@ -25,6 +27,18 @@ std::string FormatNumber(long double value) {
   return std::string(buf, res.ptr);
 }
 
+namespace {
+
+std::string Usage() {
+  std::string text =
+      "Usage: qora2000-cli COMMAND [options]\n       qora2000-cli --help | --version\n"
+      "\nCommands (each takes --help):\n";
+  for (const auto& c : Commands()) text += "  " + c.usage + "\n";
+  return text;
+}
+
+}  // namespace
+
 }  // namespace qora::cli
 
 int main(int argc, char* argv[]) {
@@ -32,14 +46,31 @@ int main(int argc, char* argv[]) {
   auto& commands = Commands();
   std::sort(commands.begin(), commands.end(),
             [](const CliCommand& a, const CliCommand& b) { return a.name < b.name; });
-  if (argc < 2) {
-    std::cerr << "usage:\n";
-    for (const auto& c : commands) std::cerr << "  qora2000-cli " << c.usage << "\n";
+  QStringList args;
+  for (int i = 0; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
+  QCommandLineParser parser;
+  parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+  parser.addHelpOption();
+  parser.addVersionOption();
+  parser.addPositionalArgument(QStringLiteral("COMMAND"), QStringLiteral("the command to run"));
+  if (!parser.parse(args)) return UsageError(parser.errorText().toStdString());
+  if (parser.isSet(QStringLiteral("help"))) {
+    std::cout << Usage();
+    return kExitOk;
+  }
+  if (parser.isSet(QStringLiteral("version"))) {
+    std::cout << "qora2000-cli " << QORA_VERSION << "\n";
+    return kExitOk;
+  }
+  const QStringList rest = parser.positionalArguments();
+  if (rest.isEmpty()) {
+    std::cerr << Usage();
     return kExitUsage;
   }
-  const std::string name = argv[1];
+  const std::string name = rest.front().toStdString();
+  const int first = argc - static_cast<int>(rest.size()) + 1;  // the command's own arguments
   for (const auto& c : commands) {
-    if (c.name == name) return c.run(std::vector<std::string>(argv + 2, argv + argc));
+    if (c.name == name) return c.run(std::vector<std::string>(argv + first, argv + argc));
   }
   return UsageError("unknown command '" + name + "'");
 }

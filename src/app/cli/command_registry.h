@@ -14,7 +14,7 @@ constexpr int kExitRefused = 3;  // the inputs were refused by the analysis
 
 struct CliCommand {
   std::string name;
-  std::string usage;  // one line: "name --opt VALUE ..."
+  std::string usage;                                 // one line: "name --opt VALUE ..."
   int (*run)(const std::vector<std::string>& args);  // args after the command name
 };
 
