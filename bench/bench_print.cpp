@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <cmath>
 
+#include "analyses/analysis_registry.h"
 #include "charts/chart_data.h"
 #include "model/app_state.h"
 #include "print/print_job.h"
@@ -20,35 +21,25 @@ AppState BenchState(const QString& dataDir) {
   return s;
 }
 
+// A chart as the screen computed it, from the shipped program folder: the pipe-size graph
+// over 16 sizes and 10 humidities, or the hot overall cost.
+ChartData Computed(const char* analysis, int sizes) {
+  AppState s = BenchState(QCoreApplication::applicationDirPath());
+  s.settings.setUnitSystem(2);
+  s.settings.setInteger(kSecChilled, "k_Const_PpSzFrom", 0);
+  s.settings.setInteger(kSecChilled, "k_Const_PpSzTo", sizes - 1);
+  s.settings.setInteger(kSecChilled, "k_Const_RHFrom", 0);
+  s.settings.setInteger(kSecChilled, "k_Const_RHTo", 9);
+  s.settings.setText(kSecHot, "OvallCst_Thc", "100");
+  return ComputeChart(*FindAnalysis(analysis), s).data;
+}
+
 ChartData MultiCurve() {
-  ChartData c;
-  c.analysis = AnalysisId::ChilledKConst;
-  c.unitSystem = 2;
-  c.sizeFrom = 1, c.sizeTo = 16;
-  c.curveFrom = 1, c.curveTo = 10;
-  for (int s = 0; s < 10; ++s) {
-    for (int i = 0; i < 16; ++i) c.chartResults[s][i] = 5 + s + 0.5L * i;
-  }
-  return c;
+  return Computed("chilled.kconst", 16);
 }
 
 ChartData OverallCost() {
-  ChartData c;
-  c.analysis = AnalysisId::HotOverall;
-  c.unitSystem = 2;
-  for (int i = 0; i <= 40; ++i) {
-    c.curveX[i] = 2.5L * i;
-    c.curveE[i] = 10 / (1 + i / 8.0L);
-  }
-  const int mm[] = {3, 6, 10, 13, 20, 25, 32, 38, 44, 50, 56, 63, 70, 75, 100};
-  for (int n = 0; n < 15; ++n) {
-    c.stockEnergyCost[n] = 10 / (1 + mm[n] / 20.0L);
-    c.stockInsulationCost[n] = 0.5L + 0.08L * mm[n];
-    c.stockTotalCost[n] = c.stockEnergyCost[n] + c.stockInsulationCost[n];
-  }
-  for (int r = 0; r < 10; ++r) c.chartResults[r][0] = 5 + 8 * r;
-  c.economicThicknessName = " 25 mm.(    1\")";
-  return c;
+  return Computed("hot.overall", 0);
 }
 
 void Run(benchmark::State& st, const ChartData& chart) {

@@ -197,10 +197,13 @@ ChartPoint LegendPlace(const ChartGeometry& g, LegendDirection dir, int p) {
 }
 
 void DrawLegendEntry(Canvas& c, const ChartGeometry& g, const LanguageTexts& lang,
-                     LegendDirection dir, int position, ChartPoint last, const QString& label) {
+                     LegendDirection dir, int position, std::optional<ChartPoint> last,
+                     const QString& label) {
   const ChartPoint place = LegendPlace(g, dir, position);
-  SetPicPen(c, kBlack, PenStyle::Solid, g.leaderPen);
-  PicLine(c, last.x, last.y, place.x, place.y, kBlack);
+  if (last) {
+    SetPicPen(c, kBlack, PenStyle::Solid, g.leaderPen);
+    PicLine(c, last->x, last->y, place.x, place.y, kBlack);
+  }
   SetPicPen(c, kBlack, PenStyle::Solid, g.curvePen);
   PicLine(c, place.x, place.y, place.x + g.legendStroke, place.y, kBlack);
   SetTextStyle(c, lang, g.legendText);

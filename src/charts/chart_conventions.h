@@ -72,9 +72,11 @@ void DrawMarkers(Canvas& c, const ChartGeometry& g,
 // Place of list position p (1..10): a chart of positions 3 to 5 leaves places 1 and 2
 // empty.
 ChartPoint LegendPlace(const ChartGeometry& g, LegendDirection dir, int p);
-// Leader line from the curve's last point to its place, a stroke to the right, the label.
+// Leader line from the curve's last point (when it has one) to its place, a stroke to the
+// right, the label.
 void DrawLegendEntry(Canvas& c, const ChartGeometry& g, const LanguageTexts& lang,
-                     LegendDirection dir, int position, ChartPoint lastPoint, const QString& label);
+                     LegendDirection dir, int position, std::optional<ChartPoint> lastPoint,
+                     const QString& label);
 void DrawLegendHeading(Canvas& c, const ChartGeometry& g, const LanguageTexts& lang,
                        const QString& heading);
 

@@ -43,6 +43,10 @@ struct ChartData {
   // at 0..39]; zero outside the selected ranges. The overall-cost charts keep their
   // condensation (chilled) or surface-temperature (hot) marks in column 1 (index 0).
   std::array<std::array<Real, 40>, 10> chartResults{};
+  // Points no thickness can reach (the surface limit on the wrong side of the room, a k so
+  // large that no insulation reaches the limit, 100 % humidity, an empty list entry): left
+  // out of the curve, "N/A" in tables, null in JSON. Their chartResults hold 0.
+  std::array<std::array<bool, 40>, 10> notAchievable{};
   int sizeFrom = 0, sizeTo = 0;    // 1-based positions of the pipe-size range (0: none)
   int curveFrom = 0, curveTo = 0;  // 1-based positions of the curve range (0: none)
 

@@ -140,7 +140,7 @@ PixelTables DrawGridChart(Canvas& c, const ChartGeometry& g, const LanguageTexts
     Points points;
     for (int j = d.sizeFrom; j <= d.sizeTo && j >= 1 && j <= 40; ++j) {
       const Real v = d.chartResults[r - 1][j - 1];
-      if (!Finite(v)) {
+      if (!Finite(v) || d.notAchievable[r - 1][j - 1]) {
         px.cellY[r - 1][j - 1] = kOutsideBox;
         points.push_back(std::nullopt);
         continue;
@@ -150,9 +150,16 @@ PixelTables DrawGridChart(Canvas& c, const ChartGeometry& g, const LanguageTexts
       points.push_back(ChartPoint{g.plot.x0 + columns[j - 1], g.plot.y1 - dy});
     }
     const auto last = LastPoint(points);
-    if (!last) continue;
+    if (!last) {
+      // No size of the range reaches this curve's limit: its legend place says so.
+      if (!spec.curveLabels[r - 1].isEmpty()) {
+        DrawLegendEntry(c, g, lang, spec.direction, r, std::nullopt,
+                        spec.curveLabels[r - 1] + " N/A");
+      }
+      continue;
+    }
     DrawCurve(c, g, points);
-    DrawLegendEntry(c, g, lang, spec.direction, r, *last, spec.curveLabels[r - 1]);
+    DrawLegendEntry(c, g, lang, spec.direction, r, last, spec.curveLabels[r - 1]);
     DrawMarkers(c, g, points, PaletteColor(r));
   }
   return px;
@@ -190,7 +197,10 @@ PixelTables DrawOverallChart(Canvas& c, const ChartGeometry& g, const LanguageTe
 
   for (int r = 1; r <= 10; ++r) {
     const Real t = d.chartResults[r - 1][0];
-    if (spec.markLabels[r - 1].isEmpty() || !(t > d.xAxis.lo) || !(t < d.xAxis.hi)) continue;
+    if (spec.markLabels[r - 1].isEmpty() || d.notAchievable[r - 1][0] || !(t > d.xAxis.lo) ||
+        !(t < d.xAxis.hi)) {
+      continue;
+    }
     DrawThicknessMark(c, g, lang, g.plot.x0 + XOffset(g, d, t), r, spec.markLabels[r - 1]);
   }
 

@@ -114,11 +114,49 @@ std::optional<Real> ParseDecimal(std::string_view text) {
   return negative ? -value : value;
 }
 
+namespace {
+
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+// 1 to 3 digits not starting with 0, one or more groups of "," and exactly three digits,
+// optionally "." and decimals: "1,200", "12,345,678.5". The sign is already taken off.
+bool IsGroupedNumber(std::string_view s) {
+  size_t i = 0;
+  while (i < s.size() && IsDigit(s[i])) ++i;
+  if (i < 1 || i > 3 || s[0] == '0') return false;
+  int groups = 0;
+  while (i < s.size() && s[i] == ',') {
+    if (i + 4 > s.size() || !IsDigit(s[i + 1]) || !IsDigit(s[i + 2]) || !IsDigit(s[i + 3])) {
+      return false;
+    }
+    i += 4;
+    ++groups;
+  }
+  if (groups == 0) return false;
+  if (i < s.size() && s[i] == '.') {
+    ++i;
+    while (i < s.size() && IsDigit(s[i])) ++i;
+  }
+  return i == s.size();
+}
+
+}  // namespace
+
 Real StrToValue(std::string_view text) {
-  std::string plain;
-  plain.reserve(text.size());
-  for (char c : text) {
-    if (c != ',') plain.push_back(c);
+  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  std::string plain(text);
+  const size_t commas = static_cast<size_t>(std::count(plain.begin(), plain.end(), ','));
+  if (commas > 0) {
+    const size_t sign = !plain.empty() && (plain[0] == '+' || plain[0] == '-') ? 1 : 0;
+    if (IsGroupedNumber(std::string_view(plain).substr(sign))) {
+      std::erase(plain, ',');  // thousands separators
+    } else if (commas == 1 && plain.find('.') == std::string::npos) {
+      plain[plain.find(',')] = '.';  // a decimal comma: "9,5" is 9.5
+    }
+    // Any other text with commas is not a number, and ParseDecimal refuses it.
   }
   // Text that is not wholly a number (also "12abc": reading its leading digits would give
   // a plausible but unintended value) is 0, which the analyses' "> 0" checks refuse.

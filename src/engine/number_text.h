@@ -14,8 +14,11 @@ namespace qora {
 // hexadecimal, an empty text or a number too large to hold).
 std::optional<Real> ParseDecimal(std::string_view text);
 
-// Removes every ',' (thousands separators) and reads the rest as a decimal number with a
-// point. Leading/trailing blanks are ignored; text that is not a number gives 0.
+// Reads a typed number. Commas are thousands separators only in a grouped number (1 to 3
+// leading digits not starting with 0, then groups of "," and three digits, then optionally
+// "." and decimals: "1,200", "12,345,678.5"); in any other text a single comma is the
+// decimal point ("9,5" is 9.5, "0,035" is 0.035). Leading and trailing blanks are ignored;
+// text that is not a number gives 0.
 Real StrToValue(std::string_view text);
 
 // Fixed-point text with exactly `decimals` digits after the point, right-aligned with

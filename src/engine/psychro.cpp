@@ -125,6 +125,15 @@ Real DewPoint(const CalcContext& ctx, Real tDryBulb, Real rhPercent) {
   return ConvertUnits(kQTemperature, kInchPound, sys, tDewF);
 }
 
+std::optional<Real> DewPointIfFound(const CalcContext& ctx, Real tDryBulb, Real rhPercent) {
+  const int sys = ctx.unitSystem;
+  const Real pSat = SatPressureLookup('F', ConvertUnits(kQTemperature, sys, kInchPound, tDryBulb));
+  if (pSat == kNotFound) return std::nullopt;
+  const Real tDewF = SatPressureLookup('P', pSat * rhPercent / 100);
+  if (tDewF == kNotFound) return std::nullopt;
+  return ConvertUnits(kQTemperature, kInchPound, sys, tDewF);
+}
+
 // rh = psat(tDewPoint) / psat(tDryBulb) · 100 [%]; the marker when either temperature is
 // outside the table or the dew point lies above the dry-bulb temperature.
 Real RelativeHumidity(const CalcContext& ctx, Real tDryBulb, Real tDewPoint) {

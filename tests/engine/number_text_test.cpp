@@ -41,6 +41,38 @@ TEST(StrToValue, ReadsDecimalTextAndRefusesEverythingElseAsZero) {
   }
 }
 
+TEST(StrToValue, ACommaIsADecimalCommaUnlessTheNumberIsGrouped) {
+  const struct {
+    const char* text;
+    Real expected;
+  } cases[] = {
+      // Grouped: 1 to 3 leading digits, groups of exactly three, optional decimals.
+      {"1,200", 1200},
+      {"1,500", 1500},
+      {"12,345,678.5", 12345678.5L},
+      {"-1,000", -1000},
+      {" 999,999 ", 999999},
+      // Anything else with one comma: the decimal point.
+      {"9,5", 9.5L},
+      {"0,035", 0.035L},
+      {"1,5", 1.5L},
+      {"1,5000", 1.5L},
+      {"1234,5", 1234.5L},
+      {"-2,25", -2.25L},
+      {",5", 0.5L},
+      {"0,500", 0.5L},  // a leading 0 is no group leader
+      // Neither: not a number.
+      {"1,2,3", 0},
+      {"1,23.5", 0},
+      {"1,234,5", 0},
+      {"1,", 1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    EXPECT_EQ(StrToValue(c.text), c.expected);
+  }
+}
+
 TEST(StrToValue, CorrectlyRoundedLikeTheCompilersLiterals) {
   const struct {
     const char* text;

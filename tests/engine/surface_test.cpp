@@ -62,8 +62,10 @@ TEST(SurfaceCoef, WindAndEmissivityTextsAreReadWhenUsed) {
   ctx.emJacket = "0.05";
   EXPECT_REAL_NEAR(SurfaceCoef(ctx, 0, 60.3L, 21, 25), hc + RadiationCoef(0.05L, 25, 21), 1e-15L);
   ctx.emissivityChoice = 0;
-  ctx.wind = "1,0";  // thousands separator removed: 10 km/h
-  EXPECT_REAL_NEAR(SurfaceCoef(ctx, 0, 60.3L, 21, 25), hc * std::sqrt(1 + 7.935L), 1e-12L);
+  ctx.wind = "1,5";  // a decimal comma: 1.5 km/h
+  EXPECT_REAL_NEAR(SurfaceCoef(ctx, 0, 60.3L, 21, 25), hc * std::sqrt(1 + 0.7935L * 1.5L), 1e-12L);
+  ctx.wind = "1,000";  // a grouped number: 1000 km/h
+  EXPECT_REAL_NEAR(SurfaceCoef(ctx, 0, 60.3L, 21, 25), hc * std::sqrt(1 + 793.5L), 1e-9L);
 }
 
 TEST(SurfaceCoef, ShapeCoefficientScalesConvection) {

@@ -115,10 +115,12 @@ ComputeResult ComputeOverall(const AppState& state) {
   for (int i = 1; i <= 10; ++i) {
     const QString rhText = in.rhList()[i - 1];
     if (rhText.isEmpty()) continue;
-    const Real tDew = DewPoint(in.ctx, in.tdb, StrToValue(rhText.toStdString()));
-    if (tDew == kNotFound) continue;
-    c.chartResults[i - 1][0] =
-        CondensationThicknessFor(in.ctx, Pipe(in, e.d, e.k), tDew).value_or(0);
+    const std::optional<Real> tDew =
+        DewPointIfFound(in.ctx, in.tdb, StrToValue(rhText.toStdString()));
+    const std::optional<Real> t =
+        tDew ? CondensationThicknessFor(in.ctx, Pipe(in, e.d, e.k), *tDew) : std::nullopt;
+    c.chartResults[i - 1][0] = t.value_or(0);
+    c.notAchievable[i - 1][0] = !t;
   }
 
   const auto& costs = state.costs.forPipeType(in.pipeType)[e.row - 1];

@@ -38,8 +38,9 @@ ComputeResult ComputeTsurf(const AppState& state) {
   const Real tMax = in.positive("Tsurface_Thc", "thickness-not-positive");
   const Real d = in.requireDiameter(row);
   if (!in.ok()) return {false, in.refusal(), {}};
-  const Real tDew = DewPoint(in.ctx, in.tdb, rh);
-  if (tDew == kNotFound) return {false, "dew-point-not-found", {}};
+  const std::optional<Real> dew = DewPointIfFound(in.ctx, in.tdb, rh);
+  if (!dew) return {false, "dew-point-not-found", {}};
+  const Real tDew = *dew;
 
   ChartData c;
   c.analysis = AnalysisId::ChilledTsurf;

@@ -20,11 +20,18 @@ Real Value(const QString& s) {
 }
 
 // Thickness in inches or mm that keeps the surface of a pipe of diameter D at the dew
-// point; 0 when there is no dew point or the line is not colder than it.
-Real DewThickness(const Inputs& in, Real rh, Real k, Real d) {
-  const Real tDew = DewPoint(in.ctx, in.tdb, rh);
-  if (tDew == kNotFound) return 0;
-  return CondensationThicknessFor(in.ctx, Pipe(in, d, k), tDew).value_or(0);
+// point: 0 when the line is not colder than the dew point, nothing when no thickness can
+// (no dew point in the table, a saturated room, no root).
+std::optional<Real> DewThickness(const Inputs& in, Real rh, Real k, Real d) {
+  const std::optional<Real> tDew = DewPointIfFound(in.ctx, in.tdb, rh);
+  if (!tDew || !(d > 0)) return std::nullopt;
+  return CondensationThicknessFor(in.ctx, Pipe(in, d, k), *tDew);
+}
+
+// One cell of the grid: the thickness, or a point marked not achievable.
+void SetCell(ChartData& data, int c, int j, std::optional<Real> t) {
+  data.chartResults[c - 1][j - 1] = t.value_or(0);
+  data.notAchievable[c - 1][j - 1] = !t.has_value();
 }
 
 struct Ranges {
@@ -75,11 +82,12 @@ ComputeResult ComputeKConst(const AppState& state) {
   res.data.analysis = AnalysisId::ChilledKConst;
   res.data.unitSystem = in.unit;
   for (int c = r.curveFrom; c <= r.curveTo; ++c) {
-    if (in.rhList()[c - 1].isEmpty()) continue;
+    // An empty entry inside the range has no curve: every point is not achievable.
+    const bool empty = in.rhList()[c - 1].isEmpty();
     const Real rh = Value(in.rhList()[c - 1]);
     for (int j = r.sizeFrom; j <= r.sizeTo; ++j) {
-      const Real d = Value(in.pipeText(j, 2));
-      if (d > 0) res.data.chartResults[c - 1][j - 1] = DewThickness(in, rh, k, d);
+      SetCell(res.data, c, j,
+              empty ? std::nullopt : DewThickness(in, rh, k, Value(in.pipeText(j, 2))));
     }
   }
   return Finish(res, r);
@@ -98,11 +106,11 @@ ComputeResult ComputeRHConst(const AppState& state) {
   res.data.analysis = AnalysisId::ChilledRHConst;
   res.data.unitSystem = in.unit;
   for (int c = r.curveFrom; c <= r.curveTo; ++c) {
+    // A blank or zero k in the range has no curve: every point is not achievable.
     const Real k = Value(in.kList()[c - 1]);
-    if (!(k > 0)) continue;  // a blank or zero k in the range draws its curve on the axis
     for (int j = r.sizeFrom; j <= r.sizeTo; ++j) {
-      const Real d = Value(in.pipeText(j, 2));
-      if (d > 0) res.data.chartResults[c - 1][j - 1] = DewThickness(in, rh, k, d);
+      SetCell(res.data, c, j,
+              k > 0 ? DewThickness(in, rh, k, Value(in.pipeText(j, 2))) : std::nullopt);
     }
   }
   return Finish(res, r);

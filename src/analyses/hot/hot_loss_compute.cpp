@@ -113,7 +113,9 @@ ComputeResult ComputeOverall(const AppState& state) {
   for (int r = 0; r < 10; ++r) {
     if (tsurf[r].isEmpty()) continue;
     const Real ts = StrToValue(tsurf[r].toStdString());
-    data.chartResults[r][0] = HotThicknessFor(in.ctx, Pipe(in, li.d, li.k), ts).value_or(0);
+    const std::optional<Real> t = HotThicknessFor(in.ctx, Pipe(in, li.d, li.k), ts);
+    data.chartResults[r][0] = t.value_or(0);
+    data.notAchievable[r][0] = !t;
   }
 
   // A pipe size without costs in the table costs 0: the total is then the energy alone.

@@ -57,17 +57,20 @@ ComputeResult ComputeThicknessChart(const AppState& state, Rows rows) {
 
   Real largest = 0;
   for (int r = rowFrom; r <= rowTo; ++r) {
-    // An empty entry inside the range is a gap in the list, not a value: no curve.
-    if (rowList[r - 1].isEmpty()) continue;
+    // An empty entry inside the range is a gap in the list, not a value: no curve, every
+    // point not achievable.
+    const bool empty = rowList[r - 1].isEmpty();
     const Real rowValue = Value(rowList[r - 1]);
     const Real tsurf = byTsurf ? rowValue : constant;
     const Real k = byTsurf ? constant : rowValue;
     for (int c = sizeFrom; c <= sizeTo; ++c) {
+      // A size row without a diameter spans no radius.
       const Real d = in.outsideDiameter(c);
-      if (d <= 0) continue;  // a size row without a diameter spans no radius
-      const Real t = HotThicknessFor(in.ctx, Pipe(in, d, k), tsurf).value_or(0);
-      data.chartResults[r - 1][c - 1] = t;
-      largest = std::max(largest, t);
+      const std::optional<Real> t =
+          empty || !(d > 0) ? std::nullopt : HotThicknessFor(in.ctx, Pipe(in, d, k), tsurf);
+      data.chartResults[r - 1][c - 1] = t.value_or(0);
+      data.notAchievable[r - 1][c - 1] = !t;
+      largest = std::max(largest, t.value_or(0));
     }
   }
   data.xAxis = {Real(sizeFrom), Real(sizeTo), 1};

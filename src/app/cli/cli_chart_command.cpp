@@ -44,9 +44,15 @@ std::string ChartJson(const std::string& name, int unitSystem, const ComputeResu
   const ChartData& d = r.data;
   const ChartKind kind = KindOf(d.analysis);
   if (kind != ChartKind::Curve) {
+    // A point no thickness can reach is null.
     o << ",\"chartResults\":[";
     for (size_t i = 0; i < d.chartResults.size(); ++i) {
-      o << (i ? "," : "") << JsonArray(d.chartResults[i]);
+      o << (i ? "," : "") << "[";
+      for (size_t j = 0; j < d.chartResults[i].size(); ++j) {
+        o << (j ? "," : "")
+          << (d.notAchievable[i][j] ? std::string("null") : FormatNumber(d.chartResults[i][j]));
+      }
+      o << "]";
     }
     o << "]";
   }
