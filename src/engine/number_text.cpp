@@ -144,7 +144,7 @@ bool IsGroupedNumber(std::string_view s) {
 
 }  // namespace
 
-Real StrToValue(std::string_view text) {
+std::optional<Real> ParseTypedNumber(std::string_view text) {
   while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
   while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
   std::string plain(text);
@@ -158,9 +158,13 @@ Real StrToValue(std::string_view text) {
     }
     // Any other text with commas is not a number, and ParseDecimal refuses it.
   }
+  return ParseDecimal(plain);
+}
+
+Real StrToValue(std::string_view text) {
   // Text that is not wholly a number (also "12abc": reading its leading digits would give
   // a plausible but unintended value) is 0, which the analyses' "> 0" checks refuse.
-  return ParseDecimal(plain).value_or(0);
+  return ParseTypedNumber(text).value_or(0);
 }
 
 // Rounding: half away from zero, decided on the shortest decimal form of x (see

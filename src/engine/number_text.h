@@ -20,6 +20,9 @@ std::optional<Real> ParseDecimal(std::string_view text);
 // decimal point ("9,5" is 9.5, "0,035" is 0.035). Leading and trailing blanks are ignored;
 // text that is not a number gives 0.
 Real StrToValue(std::string_view text);
+// The same rule, but nothing for text that is not a number (an input left unanswered rather
+// than read as 0).
+std::optional<Real> ParseTypedNumber(std::string_view text);
 
 // Fixed-point text with exactly `decimals` digits after the point, right-aligned with
 // blanks to at least `width` characters. Rounds half away from zero on the decimal value

@@ -29,8 +29,9 @@ TEST(PsychroCalculator, WorkedValuesWithThePartsDecimals) {
       {2, "25", "12", "80", "44 %", "21.3 °C"},
       {3, "25", "12", "80", "44 %", "21.3 °C"},
       {1, "77", "53.6", "80", "44 %", "70.4 °F"},
-      {2, "25", "25", "100", "100 %", "25.0 °C"},  // saturated air: dew point = room
-      {2, "1,025", "12", "80", "N/A", "N/A"},      // thousands separator read, 1025 °C off table
+      {2, "25", "25", "100", "100 %", "25.0 °C"},    // saturated air: dew point = room
+      {2, "1,025", "12", "80", "N/A", "N/A"},        // thousands separator read, 1025 °C off table
+      {2, "25", "12,0", "80,0", "44 %", "21.3 °C"},  // decimal commas
   };
   for (const Case& c : cases) {
     const PsychroAnswers a = Compute(c.system, c.tdb, c.tdp, c.rh);
