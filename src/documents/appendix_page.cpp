@@ -21,7 +21,8 @@ double RenderAppendixPage(Canvas& pic, PageSources& src, int tab) {
   const double wp = pic.size().width();
   SetPicPen(pic, kBlue, PenStyle::Solid, 4);
   SetPicBrush(pic, kWhite, BrushStyle::Clear);
-  SetPicFontDefaultCharset(pic, src.state().lang.Font(4), kTextSize, kRegular, kBlack);
+  SetPicFontDefaultCharset(pic, src.faces(QStringLiteral("apd.qdt")).Font(4), kTextSize, kRegular,
+                           kBlack);
   if (tab < 0 || tab >= kAppendixChapters) return 20 + kMargin;
   const QString key = QStringLiteral("@APDX%1").arg(tab + 1);
   double y = DrawRichSection(pic, src.section(QStringLiteral("apd.qdt"), key), 20, kStep, 20);

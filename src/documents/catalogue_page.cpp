@@ -36,6 +36,7 @@ class ScreenCatalogue {
       : pic_(pic),
         src_(src),
         lang_(src.state().lang),
+        faces_(src.faces(QStringLiteral("prd.qdt"))),
         s_(TextSizeForScreen(screenWidth)),
         wp_(pic.size().width()) {}
 
@@ -52,16 +53,16 @@ class ScreenCatalogue {
   void heading(const char* key, double x = 20) {
     SetPicPen(pic_, kBlue, PenStyle::Solid, 4);
     SetPicBrush(pic_, kWhite, BrushStyle::Clear);
-    SetPicFontDefaultCharset(pic_, lang_.Font(12), s_ + 2, kBold, kBlack);
+    SetPicFontDefaultCharset(pic_, faces_.Font(12), s_ + 2, kBold, kBlack);
     y_ = DrawTextSection(pic_, lines(key), x, kStep, kHeadingY);
     PicLine(pic_, 20, kRuleY, wp_ - 50, kRuleY, kBlue);
     y_ += 10;
     bodyFont();
   }
 
-  void bodyFont() { SetPicFontDefaultCharset(pic_, lang_.Font(13), s_, kRegular, kBlack); }
-  void captionFont() { SetPicFontDefaultCharset(pic_, lang_.Font(13), s_ - 2, kRegular, kBlue); }
-  void tableFont() { SetPicFontDefaultCharset(pic_, lang_.Font(11), s_, kRegular, kBlack); }
+  void bodyFont() { SetPicFontDefaultCharset(pic_, faces_.Font(13), s_, kRegular, kBlack); }
+  void captionFont() { SetPicFontDefaultCharset(pic_, faces_.Font(13), s_ - 2, kRegular, kBlue); }
+  void tableFont() { SetPicFontDefaultCharset(pic_, faces_.Font(11), s_, kRegular, kBlack); }
 
   void text(const char* key, double x = 20, double step = kStep) { text(lines(key), x, step); }
   void text(const QStringList& l, double x = 20, double step = kStep) {
@@ -115,7 +116,7 @@ class ScreenCatalogue {
   }
 
   void note(const char* key, Colour colour = kBlack, double step = kStep) {
-    SetPicFontDefaultCharset(pic_, lang_.Font(13), s_ - 2, kRegular, colour);
+    SetPicFontDefaultCharset(pic_, faces_.Font(13), s_ - 2, kRegular, colour);
     text(key, 20, step);
     bodyFont();
   }
@@ -157,7 +158,8 @@ class ScreenCatalogue {
 
   Canvas& pic_;
   PageSources& src_;
-  const LanguageTexts& lang_;
+  const LanguageTexts& lang_;   // the edition: its brand picture
+  const LanguageTexts& faces_;  // the faces of the file the page is drawn from
   int s_;
   double wp_;
   double u_ = 10;

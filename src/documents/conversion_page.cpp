@@ -80,11 +80,11 @@ double RenderConversionPage(Canvas& pic, PageSources& src, int tab, int screenWi
   const double wp = pic.size().width();
   SetPicPen(pic, kBlue, PenStyle::Solid, 4);
   SetPicBrush(pic, kWhite, BrushStyle::Clear);
-  SetPicFontDefaultCharset(pic, src.state().lang.Font(5), TextSizeForScreen(screenWidth), kRegular,
+  const QString base = QStringLiteral("cnv.qdt");
+  SetPicFontDefaultCharset(pic, src.faces(base).Font(5), TextSizeForScreen(screenWidth), kRegular,
                            kBlack);
   const double u = pic.textSize(QStringLiteral("O")).width();
   if (tab < 0 || tab >= kConversionPages) return 20 + kMargin;
-  const QString base = QStringLiteral("cnv.qdt");
   double y = DrawRichSection(pic, src.section(base, QStringLiteral("@CONV%1").arg(tab + 1)), 20,
                              kStep, 20);
   PicLine(pic, 20, kRuleY, wp - 50, kRuleY, kBlue);

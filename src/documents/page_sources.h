@@ -7,7 +7,9 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <map>
 
+#include "model/language.h"
 #include "toolkit/picture.h"
 
 namespace qora {
@@ -26,6 +28,11 @@ class PageSources {
   // of the English edition when the edition has no such file: empty when the file or the
   // key is missing.
   QStringList section(const QString& base, const QString& key);
+  // The texts whose faces a page drawn from the file `base` is written in: the loaded
+  // message file's when the file is the edition's own; the English edition's when the
+  // English file stands in for it, so that page looks and fits as the English page does
+  // (the faces of a Thai or Chinese edition are chosen for its own script).
+  const LanguageTexts& faces(const QString& base);
   // "base key" of every section asked for that the file does not have (a missing file
   // makes all of its keys missing), in the order asked.
   const QStringList& missingSections() const { return missing_; }
@@ -38,8 +45,17 @@ class PageSources {
   void setPictureLoader(PictureLoader loader) { loader_ = std::move(loader); }
 
  private:
+  struct File {
+    QStringList lines;
+    int edition = 1;  // whose file it is (the edition's own or the English one)
+  };
+  const File& file(const QString& base);
+
   const AppState& state_;
-  QHash<QString, QStringList> files_;
+  QHash<QString, File> files_;
+  // The message texts of an edition other than the loaded one whose file a page is drawn
+  // from (the English one standing in), read once.
+  std::map<int, LanguageTexts> otherEditions_;
   QHash<QString, Picture> pictures_;
   QStringList missing_;
   PictureLoader loader_;

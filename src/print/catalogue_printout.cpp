@@ -32,21 +32,24 @@ constexpr double kBrandW = 36, kBrandH = 6;
 class PrintedCatalogue {
  public:
   PrintedCatalogue(Canvas& page, PageSources& src)
-      : page_(page), src_(src), lang_(src.state().lang) {}
+      : page_(page),
+        src_(src),
+        lang_(src.state().lang),
+        faces_(src.faces(QStringLiteral("pdp.qdt"))) {}
 
   void setUp(int tab) {
     SetPrnBrush(page_, kWhite, BrushStyle::Clear);
     tableFont();
     u_ = page_.textSize(QStringLiteral("O")).width();
     DrawFittedPicture(page_, src_.picture(kCatalogueLogo), 150, 20, 185, 30);
-    SetPrnFontDefaultCharset(page_, lang_.Font(16), 10, kRegular, kBlack);
+    SetPrnFontDefaultCharset(page_, faces_.Font(16), 10, kRegular, kBlack);
     PrnText(page_, HAlign::Right, VAlign::Bottom, QStringLiteral("PAGE %1").arg(tab + 1), 185, 265);
   }
 
   void heading(const char* key) {
     SetPrnPen(page_, kBlue, PenStyle::Solid, 0.5);
     SetPrnBrush(page_, kWhite, BrushStyle::Clear);
-    SetPrnFontDefaultCharset(page_, lang_.Font(15), 14, kRegular, kBlack);
+    SetPrnFontDefaultCharset(page_, faces_.Font(15), 14, kRegular, kBlack);
     y_ = DrawPrintedSection(page_, lines(key), kLeft, kStep, kHeadingY);
     PrnLine(page_, kLeft, kRuleY, kRight, kRuleY);
     y_ += kStep;
@@ -54,12 +57,12 @@ class PrintedCatalogue {
   }
 
   void bodyFont(Colour colour = kBlack) {
-    SetPrnFontDefaultCharset(page_, lang_.Font(16), 10, kRegular, colour);
+    SetPrnFontDefaultCharset(page_, faces_.Font(16), 10, kRegular, colour);
   }
   void noteFont(Colour colour) {
-    SetPrnFontDefaultCharset(page_, lang_.Font(16), 8, kRegular, colour);
+    SetPrnFontDefaultCharset(page_, faces_.Font(16), 8, kRegular, colour);
   }
-  void tableFont() { SetPrnFontDefaultCharset(page_, lang_.Font(14), 10, kRegular, kBlack); }
+  void tableFont() { SetPrnFontDefaultCharset(page_, faces_.Font(14), 10, kRegular, kBlack); }
 
   void text(const char* key, double x = kLeft, double step = kStep) { text(lines(key), x, step); }
   void text(const QStringList& l, double x = kLeft, double step = kStep) {
@@ -147,7 +150,8 @@ class PrintedCatalogue {
 
   Canvas& page_;
   PageSources& src_;
-  const LanguageTexts& lang_;
+  const LanguageTexts& lang_;   // the edition: its brand picture
+  const LanguageTexts& faces_;  // the faces of the file the page is drawn from
   double u_ = 2.7;
   double y_ = kHeadingY;
 };

@@ -14,9 +14,11 @@ struct DocumentHome {
   TempHome home;
   AppState state;
 
-  // The shipped editions, pictures and tables; language index 1 or 6.
+  // The shipped editions, pictures and tables; language index 1 to 6 (the editions without
+  // documents of their own read the English ones).
   static void Shipped(DocumentHome& h, int langIndex) {
-    for (const char* f : {"EN", "QORAPUR", "QDTgraph", "QORApara.qdt", "QORAInsu.qdt"})
+    for (const char* f :
+         {"EN", "EU", "CN", "JP", "THAI", "QORAPUR", "QDTgraph", "QORApara.qdt", "QORAInsu.qdt"})
       h.home.copyShipped(f);
     h.load(langIndex);
   }

@@ -106,5 +106,43 @@ TEST(SectionReaders, AKeyLineWithATrailingBlankIsNotTheKey) {
   EXPECT_EQ(src.missingSections(), (QStringList{"prd.qdt @NONE", "apd.qdt @APDX1"}));
 }
 
+// An edition without a document of its own reads the English file, decoded as the English
+// edition's (windows-1252 °, not the Thai letter of the same byte), and the page is written
+// in the English edition's faces; an edition with its own file keeps its text and faces.
+TEST(SectionReaders, AnEditionWithoutItsOwnFileDrawsTheEnglishOneInEnglishFaces) {
+  struct Case {
+    int edition;
+    const char* ownFile;  // nullptr: the edition has no prd.qdt
+    const char* expected;
+    bool englishFaces;
+  };
+  const Case cases[] = {
+      {5, nullptr, "25 \u00B0C", true},
+      {5, "THAI/THAI-prd.qdt", "own", false},
+      {6, "QORAPUR/QORAPUR-prd.qdt", "own", false},
+      {1, nullptr, "25 \u00B0C", false},  // the English edition itself
+  };
+  for (const Case& c : cases) {
+    DocumentHome h;
+    for (const char* folder : {"EN", "THAI", "QORAPUR"}) h.home.copyShipped(folder);
+    h.write("EN/EN-prd.qdt",
+            "@INTRO\n25 \xB0"
+            "C\n");
+    if (c.ownFile) h.write(c.ownFile, "@INTRO\nown\n");
+    h.load(c.edition);
+    LanguageTexts english = BuiltinLanguageTexts();
+    ASSERT_TRUE(LoadLanguageTexts(english, h.home.path(), 1));
+    PageSources src(h.state);
+    EXPECT_EQ(src.section("prd.qdt", "@INTRO"), QStringList{QString::fromUtf8(c.expected)})
+        << c.edition;
+    const LanguageTexts& faces = src.faces("prd.qdt");
+    EXPECT_EQ(&faces == &h.state.lang, !c.englishFaces) << c.edition;
+    for (int i : {11, 12, 13}) {
+      EXPECT_EQ(faces.Font(i), c.englishFaces ? english.Font(i) : h.state.lang.Font(i))
+          << c.edition << " face " << i;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace qora

@@ -25,7 +25,8 @@ struct Edition {
   TempHome home;
   AppState state;
   explicit Edition(int langIndex) {
-    for (const char* f : {"EN", "QORAPUR", "QDTgraph", "QORApara.qdt", "QORAInsu.qdt"})
+    for (const char* f :
+         {"EN", "EU", "CN", "JP", "THAI", "QORAPUR", "QDTgraph", "QORApara.qdt", "QORAInsu.qdt"})
       home.copyShipped(f);
     home.writeFile("QORA2000.ini", "[QORA2000]\nLanguage=" + QByteArray::number(langIndex));
     LoadProgramState(state, home.path());
@@ -87,10 +88,11 @@ TEST(CataloguePrintout, TheSecondBrandPrintsItsOwnPicturesOnTabsZeroOneAndFour) 
   }
 }
 
-// Every chapter of both editions on its page with the real fonts: texts and pictures on
-// the page, clear of each other and of the page number, every section found.
+// Every chapter of every edition on its page with the real fonts (the editions without a
+// printed catalogue of their own print the English one): texts and pictures on the page,
+// clear of each other and of the page number, every section found.
 TEST(CataloguePrintout, EveryChapterFitsItsPageWithoutOverlaps) {
-  for (int lang : {1, 6}) {
+  for (int lang = 1; lang <= 6; ++lang) {
     Edition e(lang);
     for (int tab = 0; tab < 10; ++tab) {
       PageSources src(e.state);
