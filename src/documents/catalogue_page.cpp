@@ -17,8 +17,6 @@ namespace qora {
 
 namespace {
 
-constexpr Colour kMaroon = 0x000080, kFuchsia = 0xFF00FF;
-
 // Vertical rhythm. The running y is where the bottom edge of the next text line goes, so
 // a block of n lines moves it by n steps.
 constexpr double kStep = 30;       // body line step
@@ -165,10 +163,6 @@ class ScreenCatalogue {
   double u_ = 10;
   double y_ = kHeadingY;
 };
-
-QString Numbered(const char* pattern, int k) {
-  return QString::fromLatin1(pattern).arg(k);
-}
 
 void Introduction(ScreenCatalogue& p) {
   p.heading("@INTROT");

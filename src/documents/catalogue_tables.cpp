@@ -1,7 +1,6 @@
 #include "documents/catalogue_tables.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "documents/page_text.h"
 #include "toolkit/canvas.h"
@@ -12,18 +11,6 @@ namespace qora {
 namespace {
 
 constexpr Colour kRowColours[3] = {kYellow, kAqua, kLime};
-
-// A width rounded up to whole units (at least one unit).
-double InUnits(double width, double unit) {
-  if (!(unit > 0)) return width;
-  return std::max(1.0, std::ceil(width / unit - 1e-9)) * unit;
-}
-
-int CellCount(const QStringList& rows) {
-  qsizetype n = 0;
-  for (const QString& r : rows) n = std::max(n, r.count(QLatin1Char('\t')) + 1);
-  return static_cast<int>(n);
-}
 
 std::vector<double> TextColumns(const std::vector<double>& bounds, double inset) {
   std::vector<double> x;
@@ -68,16 +55,9 @@ double DrawSpecificationTable(Canvas& c, const QStringList& rows, const std::vec
 std::vector<double> PackingColumns(Canvas& c, const QStringList& rows, double x,
                                    const TableStyle& s) {
   const int columns = CellCount(rows);
-  double first = 0, other = 0;
-  for (const QString& r : rows) {
-    const QStringList cells = SplitCells(r, columns);
-    for (qsizetype j = 0; j < cells.size(); ++j) {
-      double& widest = j == 0 ? first : other;
-      widest = std::max(widest, c.textSize(cells[j]).width() + 2 * s.textInset);
-    }
-  }
-  std::vector<double> bounds = {x, x + InUnits(first, s.unit)};
-  for (int j = 1; j < columns; ++j) bounds.push_back(bounds.back() + InUnits(other, s.unit));
+  const CellWidths w = WidestCells(c, rows, s.textInset, CellText::Bottom);
+  std::vector<double> bounds = {x, x + InUnits(w.first, s.unit)};
+  for (int j = 1; j < columns; ++j) bounds.push_back(bounds.back() + InUnits(w.other, s.unit));
   return bounds;
 }
 

@@ -20,26 +20,13 @@ constexpr double kRuleY = 60;
 constexpr double kMargin = 10;
 constexpr double kInset = 5;  // from a column's left edge to its text
 
-// A width rounded up to whole units u.
-double InUnits(double width, double u) {
-  return u > 0 ? std::max(1.0, std::ceil(width / u - 1e-9)) * u : width;
-}
-
 // The conversion table of Length or Temperature: its first line is the header (the units
 // of the columns), every further line one row, the row's unit or value in the label column.
 // Drawn as two banded column frames, the header's and the body's, then the cells.
 double ConversionTable(Canvas& pic, const QStringList& rows, double top, double rowStep, double u) {
   if (rows.isEmpty()) return top;
-  int columns = 1;
-  double label = 0, value = 0;
-  for (const QString& r : rows) columns = std::max(columns, int(r.count(QLatin1Char('\t'))) + 1);
-  for (const QString& r : rows) {
-    const QStringList cells = SplitCells(r, columns);
-    for (qsizetype j = 0; j < cells.size(); ++j) {
-      double& widest = j == 0 ? label : value;
-      widest = std::max(widest, pic.textSize(PlainText(cells[j])).width() + 2 * kInset);
-    }
-  }
+  const int columns = CellCount(rows);
+  const CellWidths widest = WidestCells(pic, rows, kInset, CellText::RichTop);
   // A row is at least a line of the font tall (1.2 em in pixels of a 96 dpi screen), so a
   // large font stays inside its band. From the size, not a measurement: page heights never
   // depend on measured text.
@@ -49,8 +36,8 @@ double ConversionTable(Canvas& pic, const QStringList& rows, double top, double 
   TableFrame f;
   f.x = 15;
   f.y = top;
-  f.labelWidth1 = InUnits(label, u);
-  f.rowHeight = InUnits(value, u);
+  f.labelWidth1 = InUnits(widest.first, u);
+  f.rowHeight = InUnits(widest.other, u);
   f.bodyRows = columns - 1;
   f.colWidth = rowHeight;
   f.subCols = 1;

@@ -1,5 +1,8 @@
 #include "documents/page_text.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "toolkit/canvas.h"
 #include "toolkit/draw.h"
 
@@ -50,6 +53,31 @@ QStringList SplitCells(const QString& line, int columns) {
     cells.append(rest.join(QLatin1Char(' ')));
   }
   return cells;
+}
+
+int CellCount(const QStringList& rows) {
+  qsizetype n = 0;
+  for (const QString& r : rows) n = std::max(n, r.count(QLatin1Char('\t')) + 1);
+  return static_cast<int>(n);
+}
+
+double InUnits(double width, double unit) {
+  if (!(unit > 0)) return width;
+  return std::max(1.0, std::ceil(width / unit - 1e-9)) * unit;
+}
+
+CellWidths WidestCells(const Canvas& c, const QStringList& rows, double inset, CellText how) {
+  const int columns = CellCount(rows);
+  CellWidths w;
+  for (const QString& r : rows) {
+    const QStringList cells = SplitCells(r, columns);
+    for (qsizetype j = 0; j < cells.size(); ++j) {
+      const QString text = how == CellText::RichTop ? PlainText(cells[j]) : cells[j];
+      double& widest = j == 0 ? w.first : w.other;
+      widest = std::max(widest, c.textSize(text).width() + 2 * inset);
+    }
+  }
+  return w;
 }
 
 double DrawTableRows(Canvas& c, const QStringList& lines, const std::vector<double>& columnX,

@@ -30,11 +30,22 @@ QString PlainText(const QString& rich);
 // than the table has columns keeps the rest in the last cell, separated by blanks, so no
 // text is lost.
 QStringList SplitCells(const QString& line, int columns);
+// The cells of the widest row (0 for no rows).
+int CellCount(const QStringList& rows);
+// A column width rounded up to whole units (at least one unit); the width itself when the
+// unit is not positive.
+double InUnits(double width, double unit);
 
 enum class CellText {
   Bottom,   // plain text, bottom edge at the row's y (catalogue, screen and paper)
   RichTop,  // rich text, top edge at the row's y (conversion tables)
 };
+// The widest first cell and the widest of the other cells of the rows, in the canvas's
+// current font, with `inset` on both sides (rich cells measured by their plain text).
+struct CellWidths {
+  double first = 0, other = 0;
+};
+CellWidths WidestCells(const Canvas& c, const QStringList& rows, double inset, CellText how);
 // Writes rows of cells: row i at y0 + i × step, cell j at columnX[j]. Returns y0 + n × step.
 double DrawTableRows(Canvas& c, const QStringList& lines, const std::vector<double>& columnX,
                      double step, double y0, CellText how);

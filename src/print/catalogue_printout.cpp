@@ -17,8 +17,6 @@ namespace qora {
 
 namespace {
 
-constexpr Colour kMaroon = 0x000080, kFuchsia = 0xFF00FF;
-
 // Millimetres of the portrait page. The running y is where the bottom edge of the next
 // text line goes.
 constexpr double kLeft = 25, kRight = 185;
@@ -155,10 +153,6 @@ class PrintedCatalogue {
   double u_ = 2.7;
   double y_ = kHeadingY;
 };
-
-QString Numbered(const char* pattern, int k) {
-  return QString::fromLatin1(pattern).arg(k);
-}
 
 void Introduction(PrintedCatalogue& p) {
   p.heading("@P_INTROT");

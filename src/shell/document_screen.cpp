@@ -43,11 +43,7 @@ DocumentScreen::DocumentScreen(AppState& state, DocumentKind kind, QWidget* pare
     : Screen(parent), state_(state), kind_(kind) {
   const Names names = NamesOf(kind);
   setObjectName(QString::fromLatin1(names.panel));
-  QPalette pal = palette();
-  pal.setColor(QPalette::Window, Qt::white);
-  pal.setColor(QPalette::WindowText, Qt::black);
-  setPalette(pal);
-  setAutoFillBackground(true);
+  useOwnColours();
 
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(0, 0, 0, 0);
