@@ -7,6 +7,8 @@
 // heaviest charts on a 3840 × 2160 screen.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QImage>
@@ -22,6 +24,17 @@ namespace {
 
 using namespace qora;
 
+// Settings written by name: KeyName checks a literal name while compiling, so the pairs are
+// aggregates rather than std::pair.
+struct TextSetting {
+  KeyName key;
+  const char* value;
+};
+struct PositionSetting {
+  KeyName key;
+  int value;
+};
+
 AppState Shipped() {
   AppState s;
   LoadProgramState(s, QCoreApplication::applicationDirPath());
@@ -33,18 +46,20 @@ AppState Shipped() {
 const AppState& ChilledState(bool calculated) {
   static const auto make = [](bool calc) {
     AppState s = Shipped();
-    const std::pair<KeyName, const char*> texts[] = {
+    const TextSetting texts[] = {
         {"Tdb", "30"},          {"Top", "7"},           {"Hair", "9"},
         {"Tsurface_Thc", "50"}, {"Tlen_Thc", "25"},     {"Tlen_Length", "200"},
         {"Tlen_Flow", "2.5"},   {"Ttime_Thc", "25"},    {"EInsTh_Thc", "60"},
         {"ECsInsTh_Thc", "60"}, {"OvallCst_Thc", "100"}};
     for (const auto& [k, v] : texts) s.settings.setText(kSecChilled, k, v);
-    const int last = calc ? 39 : 20;
-    const std::pair<KeyName, int> positions[] = {{"k_Const_PpSzTo", last},  {"k_Const_RHTo", 9},
-                                                 {"RH_Const_PpSzTo", last}, {"RH_Const_kTo", 9},
-                                                 {"Tsurface_PpSz", 8},      {"Tlen_PpSz", 8},
-                                                 {"Ttime_PpSz", 8},         {"EInsTh_PpSz", 8},
-                                                 {"ECsInsTh_PpSz", 8},      {"OvallCst_PpSz", 8}};
+    // The calculated coefficient runs over every size of the table, the typed one over 21.
+    const int sizes = int(PipeSizeNames(s.params, 1, 2).size());
+    const int last = calc ? sizes - 1 : std::min(20, sizes - 1);
+    const PositionSetting positions[] = {{"k_Const_PpSzTo", last},  {"k_Const_RHTo", 9},
+                                         {"RH_Const_PpSzTo", last}, {"RH_Const_kTo", 9},
+                                         {"Tsurface_PpSz", 8},      {"Tlen_PpSz", 8},
+                                         {"Ttime_PpSz", 8},         {"EInsTh_PpSz", 8},
+                                         {"ECsInsTh_PpSz", 8},      {"OvallCst_PpSz", 8}};
     for (const auto& [k, v] : positions) s.settings.setInteger(kSecChilled, k, v);
     if (calc) {
       s.settings.setFactorBy(2);
@@ -64,18 +79,17 @@ const AppState& HotState() {
     const int sizes = static_cast<int>(PipeSizeNames(s.params, s.settings.pipeType(), 2).size());
     const int tsurfs = static_cast<int>(NonEmpty(s.params.tsurf[1]).size());
     const int ks = static_cast<int>(NonEmpty(s.params.kHot[1]).size());
-    const std::pair<KeyName, int> positions[] = {
-        {"k_Const_PpSzFrom", 0}, {"k_Const_PpSzTo", sizes - 1},
-        {"k_Const_TsufFrom", 0}, {"k_Const_TsufTo", tsurfs - 1},
-        {"T_Const_PpSzFrom", 0}, {"T_Const_PpSzTo", sizes - 1},
-        {"T_Const_kFrom", 0},    {"T_Const_kTo", ks - 1},
-        {"Tsurface_PpSz", 8},    {"Tlen_PpSz", 8},
-        {"Ttime_PpSz", 8},       {"Elos_PpSz", 8},
-        {"ElosCst_PpSz", 8},     {"OvallCst_PpSz", 8}};
+    const PositionSetting positions[] = {{"k_Const_PpSzFrom", 0}, {"k_Const_PpSzTo", sizes - 1},
+                                         {"k_Const_TsufFrom", 0}, {"k_Const_TsufTo", tsurfs - 1},
+                                         {"T_Const_PpSzFrom", 0}, {"T_Const_PpSzTo", sizes - 1},
+                                         {"T_Const_kFrom", 0},    {"T_Const_kTo", ks - 1},
+                                         {"Tsurface_PpSz", 8},    {"Tlen_PpSz", 8},
+                                         {"Ttime_PpSz", 8},       {"Elos_PpSz", 8},
+                                         {"ElosCst_PpSz", 8},     {"OvallCst_PpSz", 8}};
     for (const auto& [k, v] : positions) s.settings.setInteger(kSecHot, k, v);
-    const std::pair<KeyName, const char*> texts[] = {
-        {"Tdb", "25"},         {"Top", "90"},          {"Tsurface_Thc", "60"}, {"Elos_Thc", "60"},
-        {"ElosCst_Thc", "60"}, {"OvallCst_Thc", "60"}, {"Tlen_Thc", "25"},     {"Ttime_Thc", "25"}};
+    const TextSetting texts[] = {{"Tdb", "25"},      {"Top", "90"},         {"Tsurface_Thc", "60"},
+                                 {"Elos_Thc", "60"}, {"ElosCst_Thc", "60"}, {"OvallCst_Thc", "60"},
+                                 {"Tlen_Thc", "25"}, {"Ttime_Thc", "25"}};
     for (const auto& [k, v] : texts) s.settings.setText(kSecHot, k, v);
     return s;
   }();

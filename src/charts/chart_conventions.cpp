@@ -162,8 +162,9 @@ void DrawUnitTitle(Canvas& c, const ChartGeometry& g, const LanguageTexts& lang,
   SetTextStyle(c, lang, g.axisText);
   SetPicBrush(c, kWhite, BrushStyle::Clear);
   const double y = (g.unitAtTopTick ? g.plot.y1 - topTick : g.plot.y0) - g.unitRaise;
-  PicText(c, HAlign::Right, g.unitBottomAligned ? VAlign::Bottom : VAlign::Middle, "(" + unit + ")",
-          g.plot.x0 - g.labelGap, y);
+  PicText(c, g.unitOverAxis ? HAlign::Left : HAlign::Right,
+          g.unitBottomAligned ? VAlign::Bottom : VAlign::Middle, "(" + unit + ")",
+          g.unitOverAxis ? g.plot.x0 : g.plot.x0 - g.labelGap, y);
 }
 
 void DrawAxesOutline(Canvas& c, const ChartGeometry& g) {
@@ -264,16 +265,32 @@ void DrawReferenceLines(Canvas& c, const ChartGeometry& g, const LanguageTexts& 
   }
 }
 
-void DrawThicknessMark(Canvas& c, const ChartGeometry& g, const LanguageTexts& lang, double x,
-                       int r, const QString& label) {
+namespace {
+
+double MarkY(const ChartGeometry& g, int r) {
+  return g.plot.y0 + r * g.snapDown(g.plot.height() / 12);
+}
+
+double MarkStroke(const ChartGeometry& g) {
+  return g.snapDown(g.plot.width() / 30);
+}
+
+}  // namespace
+
+void DrawThicknessMark(Canvas& c, const ChartGeometry& g, double x, int r) {
   SetPicPen(c, kBlue, PenStyle::Solid, g.markPen);
   SetPicBrush(c, kWhite, BrushStyle::Clear);
   PicLine(c, x, g.plot.y0, x, g.plot.y1, kBlue);
-  const double y = g.plot.y0 + r * g.snapDown(g.plot.height() / 12);
-  const double stroke = g.snapDown(g.plot.width() / 30);
-  PicLine(c, x, y, x + stroke, y, kBlue);
+  const double y = MarkY(g, r);
+  PicLine(c, x, y, x + MarkStroke(g), y, kBlue);
+}
+
+void DrawThicknessMarkLabel(Canvas& c, const ChartGeometry& g, const LanguageTexts& lang,
+                            double x, int r, const QString& label) {
   SetTextStyle(c, lang, g.markText);
-  PicText(c, HAlign::Left, VAlign::Middle, label, x + stroke + g.markGap, y);
+  SetPicBrush(c, kWhite, BrushStyle::Solid);
+  PicText(c, HAlign::Left, VAlign::Middle, label, x + MarkStroke(g) + g.markGap, MarkY(g, r));
+  SetPicBrush(c, kWhite, BrushStyle::Clear);
 }
 
 }  // namespace qora

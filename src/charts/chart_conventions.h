@@ -97,9 +97,11 @@ void DrawReferenceLines(Canvas& c, const ChartGeometry& g, const LanguageTexts& 
                         const std::vector<ReferenceLine>& refs, const AxisRange& yAxis);
 
 // --- thickness marks (overall-cost charts) ---
-// Blue vertical line at x across the box; at r/12 of its height a stroke to the right and
-// the label after it, vertically centred.
-void DrawThicknessMark(Canvas& c, const ChartGeometry& g, const LanguageTexts& lang, double x,
-                       int r, const QString& label);
+// Blue vertical line at x across the box; at r/12 of its height a stroke to the right.
+void DrawThicknessMark(Canvas& c, const ChartGeometry& g, double x, int r);
+// The mark's label after its stroke, vertically centred, on a white ground so that it
+// stays legible over the curves drawn before it.
+void DrawThicknessMarkLabel(Canvas& c, const ChartGeometry& g, const LanguageTexts& lang,
+                            double x, int r, const QString& label);
 
 }  // namespace qora

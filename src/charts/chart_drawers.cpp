@@ -1,6 +1,8 @@
 #include "charts/chart_drawers.h"
 
 #include <cmath>
+#include <utility>
+#include <vector>
 
 #include "charts/chart_background.h"
 #include "engine/standard_thickness.h"
@@ -195,13 +197,16 @@ PixelTables DrawOverallChart(Canvas& c, const ChartGeometry& g, const LanguageTe
   const ChartSpec& spec = d.spec;
   DrawCurveAxes(c, g, lang, d);
 
+  // The marks' lines go under the curves, their labels over them.
+  std::vector<std::pair<int, double>> marks;
   for (int r = 1; r <= 10; ++r) {
     const Real t = d.chartResults[r - 1][0];
     if (spec.markLabels[r - 1].isEmpty() || d.notAchievable[r - 1][0] || !(t > d.xAxis.lo) ||
         !(t < d.xAxis.hi)) {
       continue;
     }
-    DrawThicknessMark(c, g, lang, g.plot.x0 + XOffset(g, d, t), r, spec.markLabels[r - 1]);
+    marks.emplace_back(r, g.plot.x0 + XOffset(g, d, t));
+    DrawThicknessMark(c, g, marks.back().second, r);
   }
 
   Points curve;
@@ -265,6 +270,7 @@ PixelTables DrawOverallChart(Canvas& c, const ChartGeometry& g, const LanguageTe
   }
   SeriesLabel(c, g, lang, placed, total, spec.totalLabel, kBlack);
   SeriesLabel(c, g, lang, placed, insulation, spec.insulationLabel, kRed);
+  for (const auto& [r, x] : marks) DrawThicknessMarkLabel(c, g, lang, x, r, spec.markLabels[r - 1]);
   return px;
 }
 

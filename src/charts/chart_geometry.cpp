@@ -33,9 +33,12 @@ ChartGeometry ScreenChartGeometry(const ChartLayout& l, ChartKind kind) {
   g.axisText = {2, double(fs), kBlack};
   g.labelGap = fs;
   g.secondRowGap = 3 * fs;
-  g.unitRaise = 2 * fs;
+  // Grid charts carry the unit over their highest tick; curve charts start it at the axis
+  // just above the box, clear of the heading's third row and of the top tick label.
   g.unitAtTopTick = kind == ChartKind::Grid;
-  g.unitBottomAligned = false;
+  g.unitRaise = g.unitAtTopTick ? 2 * fs : fs / 2;
+  g.unitBottomAligned = !g.unitAtTopTick;
+  g.unitOverAxis = !g.unitAtTopTick;
   g.gridColour = kSilver;
   g.gridPen = 1;
   g.framePen = 3;

@@ -36,11 +36,13 @@ struct ChartGeometry {
 
   // Axes: tick labels labelGap from the axis; the second row of pipe-size names
   // secondRowGap below it; the unit title labelGap left of the axis, unitRaise above the
-  // highest tick (unitAtTopTick) or above the box, vertically centred or bottom-aligned.
+  // highest tick (unitAtTopTick) or above the box, vertically centred or bottom-aligned;
+  // with unitOverAxis it starts at the axis instead of ending left of it.
   TextStyle axisText;
   double labelGap = 0, secondRowGap = 0, unitRaise = 0;
   bool unitAtTopTick = true;
   bool unitBottomAligned = false;
+  bool unitOverAxis = false;
   Colour gridColour = kSilver;
   double gridPen = 1, framePen = 3, curvePen = 2, markerPen = 1, markerRadius = 4;
 

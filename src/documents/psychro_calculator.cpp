@@ -12,7 +12,7 @@ namespace {
 // A typed number read as StrToValue reads it (a comma groups thousands or is the decimal
 // point), but text that is no number at all ("-", "1-2", empty) is no input rather than 0.
 std::optional<Real> Typed(const QString& text) {
-  return ParseTypedNumber(text.toStdString());
+  return ParseTyped(text.toStdString());
 }
 
 QString Written(int decimals, Real value, const QString& unit) {

@@ -144,7 +144,11 @@ bool IsGroupedNumber(std::string_view s) {
 
 }  // namespace
 
-std::optional<Real> ParseTypedNumber(std::string_view text) {
+Real StrToValue(std::string_view text) {
+  return ParseTyped(text).value_or(0);
+}
+
+std::optional<Real> ParseTyped(std::string_view text) {
   while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
   while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
   std::string plain(text);
@@ -158,13 +162,10 @@ std::optional<Real> ParseTypedNumber(std::string_view text) {
     }
     // Any other text with commas is not a number, and ParseDecimal refuses it.
   }
-  return ParseDecimal(plain);
-}
-
-Real StrToValue(std::string_view text) {
   // Text that is not wholly a number (also "12abc": reading its leading digits would give
-  // a plausible but unintended value) is 0, which the analyses' "> 0" checks refuse.
-  return ParseTypedNumber(text).value_or(0);
+  // a plausible but unintended value) is none; StrToValue reads it as 0, which the
+  // analyses' "> 0" checks refuse.
+  return ParseDecimal(plain);
 }
 
 // Rounding: half away from zero, decided on the shortest decimal form of x (see

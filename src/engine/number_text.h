@@ -20,9 +20,8 @@ std::optional<Real> ParseDecimal(std::string_view text);
 // decimal point ("9,5" is 9.5, "0,035" is 0.035). Leading and trailing blanks are ignored;
 // text that is not a number gives 0.
 Real StrToValue(std::string_view text);
-// The same rule, but nothing for text that is not a number (an input left unanswered rather
-// than read as 0).
-std::optional<Real> ParseTypedNumber(std::string_view text);
+// The same, or nothing when the text is not a number (an empty field included).
+std::optional<Real> ParseTyped(std::string_view text);
 
 // Fixed-point text with exactly `decimals` digits after the point, right-aligned with
 // blanks to at least `width` characters. Rounds half away from zero on the decimal value

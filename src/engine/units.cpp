@@ -172,6 +172,24 @@ std::string ConvertUnitsText(std::string_view text, int code, int from, int to) 
   return TrimZeros(ValueToStr(1, 3, ConvertUnits(code, from, to, x) + 0.0001L));
 }
 
+std::string ConvertTypedValue(std::string_view text, int code, int from, int to) {
+  const std::optional<Real> x = ParseTyped(text);
+  if (!x || from == to) return std::string(text);
+  constexpr Real kMetresPerFoot = 0.3048L;
+  Real y = *x;
+  if (code == kQLength) {
+    if (from == kInchPound) y = *x * kMetresPerFoot;
+    if (to == kInchPound) y = *x / kMetresPerFoot;
+  } else if (code != kQTime) {
+    y = ConvertUnits(code, from, to, *x);
+    if (y == kNotFound) return std::string(text);
+  }
+  // Inches need a fourth decimal for millimetres to come back whole (40 mm is 1.5748 in),
+  // conductivities a fifth (0.045 W/(m·K) is 0.03875 kcal/(m·h·°C)).
+  const int decimals = code == kQConductivity ? 5 : code == kQThickness && to == kInchPound ? 4 : 3;
+  return TrimZeros(ValueToStr(1, decimals, y));
+}
+
 const std::array<std::string, 3> kBuiltinUnitSystemNames = {"Eng. Unit ", " SI Unit  ",
                                                             "kCal Unit"};
 

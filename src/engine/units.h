@@ -39,6 +39,12 @@ Real ConvertUnits(int code, int from, int to, Real x);
 // Text that is not a number reads as 0.
 std::string ConvertUnitsText(std::string_view text, int code, int from, int to);
 
+// A typed value of quantity `code` in another system, as the unit button converts it:
+// like ConvertUnitsText, and pipe lengths (code 7: feet and metres, 0.3048 m/ft) and times
+// (code 10: hours in every system) too. A text that is not a number is returned as it is
+// (an empty field stays empty).
+std::string ConvertTypedValue(std::string_view text, int code, int from, int to);
+
 // Built-in English vocabulary (UTF-8; "°" and "²" as in the unit labels).
 extern const std::array<std::string, 3> kBuiltinUnitSystemNames;             // index system-1
 extern const std::array<std::string, 12> kBuiltinQuantityNames;              // index code-1

@@ -159,7 +159,7 @@ const RoleLine kRest[] = {
 
     {272, "ChillLocalDlg", C, "Chilled Water Local Conditions"},
     {273, "ChillLocalDlg.CH_ECsInsThSpdBtn", C, "Heat Gain Cost"},
-    {274, "ChillLocalDlg.CH_EInsThSpdBtn", C, "Heat Gain"},
+    {274, "ChillLocalDlg.CH_EInsThSpdBtn", C, "Chiller Power"},
     {275, "ChillLocalDlg.CH_kConstSpdBtn", C, "Thickness at Constant k"},
     {276, "ChillLocalDlg.CH_OvallCstSpdBtn", C, "Overall Cost"},
     {277, "ChillLocalDlg.CH_RHConstSpdBtn", C, "Thickness at Constant RH"},

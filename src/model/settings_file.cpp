@@ -112,8 +112,11 @@ bool LoadSettings(Settings& settings, const QString& iniPath) {
     if (!raw) continue;
     const KeyName key = KeyName::runtime(k.key);
     if (k.kind == KeyKind::Int) {
+      // A value the key cannot hold (Units=9) is the key's default, and is saved so.
       int v = 0;
-      if (ParseInt(QString::fromLatin1(raw), &v)) settings.setInteger(k.section, key, v);
+      if (ParseInt(QString::fromLatin1(raw), &v) && v >= k.minValue && v <= k.maxValue) {
+        settings.setInteger(k.section, key, v);
+      }
     } else {
       settings.setText(k.section, key, ValueText(k, raw, lang));
     }

@@ -5,6 +5,8 @@
 
 #include <string_view>
 
+#include "engine/units.h"
+
 namespace qora {
 
 // Section names as they appear in the file.
@@ -32,6 +34,11 @@ struct SettingKey {
   const char* key;
   KeyKind kind;
   const char* defaultValue;  // UTF-8 text; an Int key's default as decimal text
+  // The quantity of a typed physical value (engine/units.h codes; 0 for none): the unit
+  // button converts it.
+  int quantity = 0;
+  // The values a selector may hold; a stored value outside them loads as the default.
+  int minValue = -2147483647 - 1, maxValue = 2147483647;
 };
 
 namespace keys_detail {
@@ -42,21 +49,21 @@ inline constexpr KeyKind X = KeyKind::Transient;
 
 // The keys of the eight sections in file order, then the transient ones.
 inline constexpr SettingKey kSettingKeys[] = {
-    {kSecMain, "Units", keys_detail::I, "1"},
-    {kSecMain, "Language", keys_detail::I, "1"},
+    {kSecMain, "Units", keys_detail::I, "1", 0, 1, 3},
+    {kSecMain, "Language", keys_detail::I, "1", 0, 1, 6},
 
-    {kSecParams, "PipeSizes", keys_detail::I, "2"},
-    {kSecParams, "FactorBy", keys_detail::I, "1"},
-    {kSecParams, "Shape", keys_detail::I, "0"},
-    {kSecParams, "WINDspd", keys_detail::T, "0.0"},
-    {kSecParams, "Emission", keys_detail::I, "0"},
+    {kSecParams, "PipeSizes", keys_detail::I, "2", 0, 1, 2},
+    {kSecParams, "FactorBy", keys_detail::I, "1", 0, 1, 2},
+    {kSecParams, "Shape", keys_detail::I, "0", 0, 0, 6},
+    {kSecParams, "WINDspd", keys_detail::T, "0.0", kQWindSpeed},
+    {kSecParams, "Emission", keys_detail::I, "0", 0, 0, 3},
     {kSecParams, "Em-NoJacket", keys_detail::T, "0.95"},
     {kSecParams, "Em-Jacket", keys_detail::T, "0.05"},
     {kSecParams, "Em-Customize", keys_detail::T, "0.85"},
     {kSecParams, "currency", keys_detail::T, "\xE0\xB8\xBF"},  // the Baht sign
     {kSecParams, "DayofYear", keys_detail::T, "200"},
     {kSecParams, "HourofDay", keys_detail::T, "8"},
-    {kSecParams, "Source", keys_detail::I, "1"},
+    {kSecParams, "Source", keys_detail::I, "1", 0, 1, 4},
     {kSecParams, "Elec-Cost", keys_detail::T, "3.0"},
     {kSecParams, "Gas-Cost", keys_detail::T, "11.0"},
     {kSecParams, "Gas-Energy", keys_detail::T, "6.0"},
@@ -65,9 +72,9 @@ inline constexpr SettingKey kSettingKeys[] = {
     {kSecParams, "Other-Cost", keys_detail::T, "2.0"},
     {kSecParams, "kWTR", keys_detail::T, "1.50"},
 
-    {kSecChilled, "Tdb", keys_detail::T, "25.0"},
-    {kSecChilled, "Top", keys_detail::T, "10.0"},
-    {kSecChilled, "Hair", keys_detail::T, "9.0"},
+    {kSecChilled, "Tdb", keys_detail::T, "25.0", kQTemperature},
+    {kSecChilled, "Top", keys_detail::T, "10.0", kQTemperature},
+    {kSecChilled, "Hair", keys_detail::T, "9.0", kQSurfaceCoef},
     {kSecChilled, "k_Const_PpSzFrom", keys_detail::I, "0"},
     {kSecChilled, "k_Const_PpSzTo", keys_detail::I, "4"},
     {kSecChilled, "k_Const_RHFrom", keys_detail::I, "0"},
@@ -81,31 +88,33 @@ inline constexpr SettingKey kSettingKeys[] = {
     {kSecChilled, "Tsurface_PpSz", keys_detail::I, "0"},
     {kSecChilled, "Tsurface_RH", keys_detail::I, "0"},
     {kSecChilled, "Tsurface_k", keys_detail::I, "0"},
-    {kSecChilled, "Tsurface_Thc", keys_detail::T, "2.0"},
+    {kSecChilled, "Tsurface_Thc", keys_detail::T, "2.0", kQThickness},
     {kSecChilled, "Tlen_PpSz", keys_detail::I, "0"},
-    {kSecChilled, "Tlen_Length", keys_detail::T, "500.0"},
+    {kSecChilled, "Tlen_Length", keys_detail::T, "500.0", kQLength},
     {kSecChilled, "Tlen_k", keys_detail::I, "0"},
-    {kSecChilled, "Tlen_Thc", keys_detail::T, "2.0"},
-    {kSecChilled, "Tlen_Flow", keys_detail::T, "0.5"},
+    {kSecChilled, "Tlen_Thc", keys_detail::T, "2.0", kQThickness},
+    {kSecChilled, "Tlen_Flow", keys_detail::T, "0.5", kQFlow},
     {kSecChilled, "Ttime_PpSz", keys_detail::I, "0"},
     {kSecChilled, "TtimeHr", keys_detail::I, "12"},
     {kSecChilled, "Ttime_k", keys_detail::I, "0"},
-    {kSecChilled, "Ttime_Thc", keys_detail::T, "2.0"},
+    {kSecChilled, "Ttime_Thc", keys_detail::T, "2.0", kQThickness},
     {kSecChilled, "EInsTh_PpSz", keys_detail::I, "0"},
     {kSecChilled, "EInsTh_k", keys_detail::I, "0"},
-    {kSecChilled, "EInsTh_Thc", keys_detail::T, "2.0"},
+    {kSecChilled, "EInsTh_Thc", keys_detail::T, "2.0", kQThickness},
     {kSecChilled, "ECsInsTh_PpSz", keys_detail::I, "0"},
     {kSecChilled, "ECsInsTh_k", keys_detail::I, "0"},
-    {kSecChilled, "ECsInsTh_Thc", keys_detail::T, "2.0"},
+    {kSecChilled, "ECsInsTh_Thc", keys_detail::T, "2.0", kQThickness},
     {kSecChilled, "OvallCst_PpSz", keys_detail::I, "0"},
     {kSecChilled, "OvallCst_k", keys_detail::I, "0"},
-    {kSecChilled, "OvallCst_Thc", keys_detail::T, "2.0"},
+    {kSecChilled, "OvallCst_Thc", keys_detail::T, "2.0", kQThickness},
     {kSecChilled, "OvallCst_Interest", keys_detail::T, "8.0"},
     {kSecChilled, "OvallCst_Depre_Yr", keys_detail::T, "3"},
+    // The analysis chosen on the screen (1..8; 0 none), so a restart reopens it.
+    {kSecChilled, "Analysis", keys_detail::I, "0", 0, 0, 8},
 
-    {kSecHot, "Tdb", keys_detail::T, "25.0"},
-    {kSecHot, "Top", keys_detail::T, "75.0"},
-    {kSecHot, "Hair", keys_detail::T, "9.0"},
+    {kSecHot, "Tdb", keys_detail::T, "25.0", kQTemperature},
+    {kSecHot, "Top", keys_detail::T, "75.0", kQTemperature},
+    {kSecHot, "Hair", keys_detail::T, "9.0", kQSurfaceCoef},
     {kSecHot, "k_Const_PpSzFrom", keys_detail::I, "0"},
     {kSecHot, "k_Const_PpSzTo", keys_detail::I, "4"},
     {kSecHot, "k_Const_TsufFrom", keys_detail::I, "0"},
@@ -119,52 +128,53 @@ inline constexpr SettingKey kSettingKeys[] = {
     {kSecHot, "Tsurface_PpSz", keys_detail::I, "0"},
     {kSecHot, "Tsurface_Tsuf", keys_detail::I, "0"},
     {kSecHot, "Tsurface_k", keys_detail::I, "0"},
-    {kSecHot, "Tsurface_Thc", keys_detail::T, "2.0"},
+    {kSecHot, "Tsurface_Thc", keys_detail::T, "2.0", kQThickness},
     {kSecHot, "Tlen_PpSz", keys_detail::I, "0"},
-    {kSecHot, "Tlen_Length", keys_detail::T, "500.0"},
+    {kSecHot, "Tlen_Length", keys_detail::T, "500.0", kQLength},
     {kSecHot, "Tlen_k", keys_detail::I, "0"},
-    {kSecHot, "Tlen_Thc", keys_detail::T, "2.0"},
-    {kSecHot, "Tlen_Flow", keys_detail::T, "0.5"},
+    {kSecHot, "Tlen_Thc", keys_detail::T, "2.0", kQThickness},
+    {kSecHot, "Tlen_Flow", keys_detail::T, "0.5", kQFlow},
     {kSecHot, "Ttime_PpSz", keys_detail::I, "0"},
     {kSecHot, "TtimeHr", keys_detail::I, "12"},
     {kSecHot, "Ttime_k", keys_detail::I, "0"},
-    {kSecHot, "Ttime_Thc", keys_detail::T, "2.0"},
+    {kSecHot, "Ttime_Thc", keys_detail::T, "2.0", kQThickness},
     {kSecHot, "Elos_PpSz", keys_detail::I, "0"},
     {kSecHot, "Elos_k", keys_detail::I, "0"},
-    {kSecHot, "Elos_Thc", keys_detail::T, "2.0"},
+    {kSecHot, "Elos_Thc", keys_detail::T, "2.0", kQThickness},
     {kSecHot, "ElosCst_PpSz", keys_detail::I, "0"},
     {kSecHot, "ElosCst_k", keys_detail::I, "0"},
-    {kSecHot, "ElosCst_Thc", keys_detail::T, "2.0"},
+    {kSecHot, "ElosCst_Thc", keys_detail::T, "2.0", kQThickness},
     {kSecHot, "OvallCst_PpSz", keys_detail::I, "0"},
     {kSecHot, "OvallCst_k", keys_detail::I, "0"},
-    {kSecHot, "OvallCst_Thc", keys_detail::T, "2.0"},
+    {kSecHot, "OvallCst_Thc", keys_detail::T, "2.0", kQThickness},
     {kSecHot, "OvallCst_Interest", keys_detail::T, "8.0"},
     {kSecHot, "OvallCst_Depre_Yr", keys_detail::T, "3"},
+    {kSecHot, "Analysis", keys_detail::I, "0", 0, 0, 8},
 
-    {kSecDuct, "Tdb", keys_detail::T, "25.0"},
-    {kSecDuct, "Top", keys_detail::T, "10.0"},
+    {kSecDuct, "Tdb", keys_detail::T, "25.0", kQTemperature},
+    {kSecDuct, "Top", keys_detail::T, "10.0", kQTemperature},
     {kSecDuct, "%RH", keys_detail::I, "0"},
-    {kSecDuct, "Hair", keys_detail::T, "9.0"},
+    {kSecDuct, "Hair", keys_detail::T, "9.0", kQSurfaceCoef},
     {kSecDuct, "k", keys_detail::I, "0"},
 
     {kSecStorage, "k_CHILL", keys_detail::I, "1"},
-    {kSecStorage, "Tdb", keys_detail::T, "25.0"},
-    {kSecStorage, "Tst", keys_detail::T, "10.0"},
-    {kSecStorage, "Hair", keys_detail::T, "9.0"},
-    {kSecStorage, "Tend", keys_detail::T, "15.0"},
+    {kSecStorage, "Tdb", keys_detail::T, "25.0", kQTemperature},
+    {kSecStorage, "Tst", keys_detail::T, "10.0", kQTemperature},
+    {kSecStorage, "Hair", keys_detail::T, "9.0", kQSurfaceCoef},
+    {kSecStorage, "Tend", keys_detail::T, "15.0", kQTemperature},
     {kSecStorage, "k", keys_detail::I, "0"},
     {kSecStorage, "Time-hr", keys_detail::T, "12.0"},
     {kSecStorage, "Percent", keys_detail::T, "80"},
 
-    {kSecOperating, "Tdb", keys_detail::T, "25.0"},
-    {kSecOperating, "Top", keys_detail::T, "10.0"},
+    {kSecOperating, "Tdb", keys_detail::T, "25.0", kQTemperature},
+    {kSecOperating, "Top", keys_detail::T, "10.0", kQTemperature},
     {kSecOperating, "%RH", keys_detail::I, "0"},
-    {kSecOperating, "Hair", keys_detail::T, "9.0"},
+    {kSecOperating, "Hair", keys_detail::T, "9.0", kQSurfaceCoef},
     {kSecOperating, "k", keys_detail::I, "0"},
 
     {kSecRValue, "Select", keys_detail::I, "0"},
-    {kSecRValue, "Tmean", keys_detail::T, "75.0"},
-    {kSecRValue, "k", keys_detail::T, "0.2500"},
+    {kSecRValue, "Tmean", keys_detail::T, "75.0", kQTemperature},
+    {kSecRValue, "k", keys_detail::T, "0.2500", kQConductivity},
     {kSecRValue, "IDFrom", keys_detail::I, "0"},
     {kSecRValue, "IDTo", keys_detail::I, "4"},
     {kSecRValue, "ThFrom", keys_detail::I, "0"},
@@ -173,8 +183,8 @@ inline constexpr SettingKey kSettingKeys[] = {
     {kSecRValue, "RvalueTo", keys_detail::I, "4"},
 
     // Typed values of the list-or-typed boxes of the hot-water screen.
-    {kSecHot, "k_Const_kTyped", keys_detail::X, ""},
-    {kSecHot, "T_Const_TsufTyped", keys_detail::X, ""},
+    {kSecHot, "k_Const_kTyped", keys_detail::X, "", kQConductivity},
+    {kSecHot, "T_Const_TsufTyped", keys_detail::X, "", kQTemperature},
 };
 
 constexpr bool EqualNoCase(std::string_view a, std::string_view b) {

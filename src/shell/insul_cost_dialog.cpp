@@ -49,9 +49,14 @@ void TableToGrid(const CostTable& table, QdtGrid& grid) {
   }
 }
 
+// A negative price is no price: the cell is refused as empty (0), as the grid shows it.
 void GridToTable(const QdtGrid& grid, CostTable& table) {
-  for (int c = 1; c <= 40; ++c)
-    for (int r = 1; r <= 15; ++r) table[c - 1][r - 1] = StrToValue(grid.cell(c, r).toStdString());
+  for (int c = 1; c <= 40; ++c) {
+    for (int r = 1; r <= 15; ++r) {
+      const Real v = StrToValue(grid.cell(c, r).toStdString());
+      table[c - 1][r - 1] = v > 0 ? v : 0;
+    }
+  }
 }
 
 }  // namespace
@@ -76,7 +81,10 @@ InsulCostDialog::InsulCostDialog(AppState& state, QWidget* parent)
   for (QdtGrid* g : {ips_, copper_}) {
     g->setColumnWidth(0,
                       g->fontMetrics().horizontalAdvance(QStringLiteral("100 mm.(  1/8\")")) + 12);
-    for (int c = 1; c <= 40; ++c) g->setColumnWidth(c, 72);
+    for (int c = 1; c <= 40; ++c) {
+      g->setColumnWidth(c, 72);
+      g->setColumnKeys(c, CellKeys::NonNegative);  // a price is never negative
+    }
   }
   QLabel* ipsHead = nullptr;
   QLabel* cpHead = nullptr;

@@ -144,6 +144,7 @@ void InsulSizeDialog::gridsToTables() {
 }
 
 void InsulSizeDialog::showEvent(QShowEvent* event) {
+  saved_ = state_.insul;
   insulHeadings();
   tablesToGrids();
   QDialog::showEvent(event);
@@ -153,6 +154,13 @@ void InsulSizeDialog::accept() {
   gridsToTables();
   WriteInsulFile(state_.insul, state_.lang, state_.insulPath());  // silent on failure
   QDialog::accept();
+}
+
+void InsulSizeDialog::reject() {
+  state_.insul = saved_;
+  insulHeadings();
+  tablesToGrids();
+  QDialog::reject();
 }
 
 void InsulSizeDialog::applyLanguage() {

@@ -6,6 +6,8 @@
 
 #include <QDialog>
 
+#include "model/insul_tables.h"
+
 class QTabWidget;
 
 namespace qora {
@@ -25,12 +27,15 @@ class InsulSizeDialog : public QDialog {
   void gridsToTables();
   void applyLanguage();
   void accept() override;
+  // Cancel: the tables as the dialog found them, on screen and in memory.
+  void reject() override;
 
  protected:
   void showEvent(QShowEvent* event) override;
 
  private:
   AppState& state_;
+  InsulTables saved_;  // the tables as the dialog found them
   QTabWidget* pages_ = nullptr;
   QdtGrid* sheet_ = nullptr;
   QdtGrid* tube_ = nullptr;

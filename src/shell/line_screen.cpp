@@ -14,6 +14,7 @@
 #include "charts/chart_drawers.h"
 #include "charts/chart_layout.h"
 #include "model/app_state.h"
+#include "model/refusal_texts.h"
 #include "print/print_job.h"
 #include "shell/chart_selector.h"
 #include "shell/line_screen_chart.h"
@@ -21,6 +22,7 @@
 #include "shell/line_screen_readout.h"
 #include "shell/local_conditions_dialog.h"
 #include "toolkit/canvas_state.h"
+#include "toolkit/draw.h"
 #include "toolkit/image_canvas.h"
 
 namespace qora {
@@ -56,6 +58,7 @@ struct LineScreen::Private {
 
   int screenWidth = 0;  // 0 until opened: the picture's own width is used
   std::optional<ChartData> last;
+  QString refusal;  // why the page holds no chart, when an analysis is selected
   PixelTables pixels;
   ChartLayout layout;
   bool pictureValid = false;
@@ -97,28 +100,42 @@ struct LineScreen::Private {
     chart->image() = std::move(image);
     hideReadout();
     chart->update();
+    print->setEnabled(last.has_value());  // nothing to print without a chart
   }
 
   void draw(const ChartData& data) {
     last = data;
+    refusal.clear();
     paintPicture([&](Canvas& c) { pixels = DrawScreenChart(c, layout, state, data); });
   }
 
-  // Computes analysis n and draws it when its inputs pass; a refusal leaves the previous
-  // chart (picture and data) as it is. True when drawn.
+  // Computes analysis n and draws it when its inputs pass. Refused inputs leave no chart
+  // standing: the empty page says which input is refused. True when drawn.
   bool computeAndDraw(int n) {
     const AnalysisDef* def = analysis(n);
     if (!def) return false;
     const ComputeResult r = ComputeChart(*def, state);
-    if (!r.drawn) return false;
+    if (!r.drawn) {
+      drawEmpty(RefusalText(state, r.refusal));
+      return false;
+    }
     draw(r.data);
     return true;
   }
 
-  // The empty chart page: shown while no analysis is selected; there is no last chart.
-  void drawEmpty() {
+  // The empty chart page, with a line saying why there is no chart (none while no
+  // analysis is selected); there is no last chart to read out or print.
+  void drawEmpty(const QString& why = {}) {
     last.reset();
-    paintPicture([&](Canvas& c) { DrawChartBackground(c, layout, BrandPicturesFor(state)); });
+    refusal = why;
+    paintPicture([&](Canvas& c) {
+      DrawChartBackground(c, layout, BrandPicturesFor(state));
+      if (why.isEmpty()) return;
+      SetPicFont(c, state.lang.Font(1), layout.ChartFontSize + 2, kRegular, kRed);
+      SetPicBrush(c, kWhite, BrushStyle::Clear);
+      PicText(c, HAlign::Centre, VAlign::Middle, why, layout.PlotLeft + layout.PlotWidth / 2.0,
+              layout.PlotTop + layout.PlotHeight / 2.0);
+    });
   }
 
   void hideReadout() {
@@ -214,7 +231,7 @@ LineScreen::LineScreen(AppState& state, const ChartScreenNames& names,
     // The picture follows the view; the last chart is drawn again, not recomputed.
     if (!isVisible()) return;
     if (!d_->last) {
-      if (d_->selector.selectedAnalysis() == 0) d_->drawEmpty();
+      d_->drawEmpty(d_->refusal);
     } else {
       const ChartData data = *d_->last;
       d_->draw(data);
@@ -287,6 +304,10 @@ void LineScreen::leave() {
 
 const ChartData* LineScreen::lastChart() const {
   return d_->last ? &*d_->last : nullptr;
+}
+
+QString LineScreen::refusalText() const {
+  return d_->refusal;
 }
 
 ChartSelector& LineScreen::selector() const {

@@ -58,6 +58,8 @@ class LineScreen : public Screen {
   const ChartData* lastChart() const;
   // The chart picture as last drawn.
   const QImage& chartImage() const;
+  // Why the chosen analysis shows no chart (its inputs are refused); empty otherwise.
+  QString refusalText() const;
   ChartSelector& selector() const;
 
  signals:

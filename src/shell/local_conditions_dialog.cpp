@@ -122,6 +122,8 @@ LocalConditionsDialog::LocalConditionsDialog(AppState& state, LineKind kind, QWi
   }
   // The screen beside the dialog hears of both through the selector's callback.
   connect(this, &LocalConditionsDialog::analysisChosen, this, [this] {
+    // Kept with the settings, so a restart reopens the chart the user left.
+    d_->state.settings.setInteger(d_->section, "Analysis", selectedAnalysis());
     if (onSelectionChanged) onSelectionChanged(true);
   });
   connect(this, &LocalConditionsDialog::conditionsChanged, this, [this] {
@@ -212,10 +214,12 @@ int LocalConditionsDialog::selectedAnalysis() const {
 
 void LocalConditionsDialog::setSelectedAnalysis(int n) {
   for (QAbstractButton* b : d_->selectors->buttons()) b->setChecked(d_->selectors->id(b) == n);
+  d_->state.settings.setInteger(d_->section, "Analysis", selectedAnalysis());
 }
 
 void LocalConditionsDialog::syncFromSettings() {
   const Settings& s = d_->state.settings;
+  setSelectedAnalysis(s.integer(d_->section, "Analysis"));
   d_->tdb->setText(s.text(d_->section, "Tdb"));
   d_->top->setText(s.text(d_->section, "Top"));
   d_->ha->setText(s.text(d_->section, "Hair"));
@@ -230,12 +234,12 @@ void LocalConditionsDialog::relabelUnits(int oldSystem) {
   d_->haUnit->setText(lang.UnitLabel(now, kQSurfaceCoef));
   FillHaHelp(*d_->help, lang, now);
   fitHeights();
+  // The settings hold the converted values already; the boxes show them.
   if (oldSystem != now) {
-    const std::string ha = d_->state.settings.text(d_->section, "Hair").toStdString();
-    const QString converted =
-        QString::fromStdString(ConvertUnitsText(ha, kQSurfaceCoef, oldSystem, now));
-    d_->state.settings.setText(d_->section, "Hair", converted);
-    d_->ha->setText(converted);
+    const Settings& s = d_->state.settings;
+    d_->tdb->setText(s.text(d_->section, "Tdb"));
+    d_->top->setText(s.text(d_->section, "Top"));
+    d_->ha->setText(s.text(d_->section, "Hair"));
   }
 }
 

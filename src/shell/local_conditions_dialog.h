@@ -25,7 +25,8 @@ class LocalConditionsDialog : public QDialog, public ChartSelector {
   int selectedAnalysis() const override;
   QWidget& selectorWindow() override { return *this; }
   void setSelectedAnalysis(int n);
-  // Re-reads Tdb, Top, ha from the settings (after a settings load).
+  // Re-reads Tdb, Top, ha and the chosen analysis from the settings (after a settings
+  // load).
   void syncFromSettings() override;
   // Unit labels, help ranges and ha converted from the previous unit system.
   void relabelUnits(int oldSystem) override;

@@ -61,8 +61,8 @@ MainWindow::MainWindow(AppState& state, QWidget* parent) : QWidget(parent), stat
   connect(splash_, &SplashView::startClicked, this, &MainWindow::start);
   connect(menu_, &MainMenu::itemChosen, this, &MainWindow::openItem);
   connectBar();
-  connect(param_, &ParamDialog::settingsSaved, this,
-          [this] { relabelUnits(state_.settings.unitSystem()); });
+  // OK: the screens refill their lists from the edited tables and redraw.
+  connect(param_, &ParamDialog::settingsSaved, this, &MainWindow::afterSettingsLoad);
   connect(param_, &ParamDialog::settingsReloaded, this, &MainWindow::afterSettingsLoad);
   connect(param_, &ParamDialog::factorByChanged, this, [this] {
     applyFactorBy();

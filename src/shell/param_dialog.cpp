@@ -143,6 +143,8 @@ QWidget* ParamDialog::buildTableSheet(const char* name, const char* gridName, Qd
 }
 
 void ParamDialog::showEvent(QShowEvent* event) {
+  savedTables_ = state_.params;
+  savedSettings_ = state_.settings;
   activate();
   QDialog::showEvent(event);
 }
@@ -248,8 +250,12 @@ void ParamDialog::accept() {
 }
 
 void ParamDialog::reject() {
-  ReadParamFile(state_.params, state_.paramPath(), state_.settings.langIndex());
-  LoadSettings(state_.settings, state_.iniPath());
+  state_.params = savedTables_;
+  for (const SettingKey& k : SettingKeys()) {
+    if (std::string_view(k.section) != kSecParams) continue;
+    const KeyName key = KeyName::runtime(k.key);
+    state_.settings.setText(k.section, key, savedSettings_.text(k.section, key));
+  }
   QDialog::reject();
   emit settingsReloaded();
 }

@@ -1,11 +1,14 @@
 // The parameters dialog: the tables every analysis offers in its lists (pipe sizes, k, RH,
 // R, surface temperatures; one set per unit system) and the factor sheet. Grid edits reach
 // the tables at every key release; OK writes the parameter file and the settings; Cancel
-// (also Escape or the close box) reads both files again, dropping every unsaved input of
-// the program.
+// (also Escape or the close box) puts back the tables and parameters as the dialog found
+// them, and nothing else: what was typed on the screens meanwhile stays.
 #pragma once
 
 #include <QDialog>
+
+#include "model/param_tables.h"
+#include "model/settings.h"
 
 class QComboBox;
 class QTabWidget;
@@ -41,7 +44,7 @@ class ParamDialog : public QDialog {
  signals:
   // OK: the files are written; the program relabels for the (unchanged) unit system.
   void settingsSaved();
-  // Cancel: the settings were loaded again; every view re-reads the model.
+  // Cancel: the dialog's edits were dropped; every view re-reads the model.
   void settingsReloaded();
   // The ha selector changed FactorBy: ha boxes switch and the line screens recalculate.
   void factorByChanged();
@@ -55,6 +58,9 @@ class ParamDialog : public QDialog {
                            const char* title, const char* unit);
 
   AppState& state_;
+  // The tables and the [PARAMETERS] values as the dialog found them, for Cancel.
+  ParamTables savedTables_;
+  Settings savedSettings_;
   QTabWidget* pages_ = nullptr;
   QComboBox* pipeType_ = nullptr;
   QdtGrid* pipeGrid_ = nullptr;

@@ -97,7 +97,15 @@ CellKeys QdtGrid::columnKeys(int col) const {
 }
 
 bool QdtGrid::accepts(int col, const QString& typed) const {
-  return columnKeys(col) == CellKeys::Any || NumKeyAccepts(typed);
+  switch (columnKeys(col)) {
+    case CellKeys::Any:
+      return true;
+    case CellKeys::NonNegative:
+      return NumKeyAccepts(typed) && !typed.contains(u'-');
+    case CellKeys::Numeric:
+      break;
+  }
+  return NumKeyAccepts(typed);
 }
 
 QString QdtGrid::cell(int col, int row) const {

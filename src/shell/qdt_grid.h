@@ -10,7 +10,8 @@
 
 namespace qora {
 
-enum class CellKeys { Any, Numeric };
+// Any text; a number (digits, point, minus); a number that cannot be negative (a price).
+enum class CellKeys { Any, Numeric, NonNegative };
 
 class QdtGrid : public QTableWidget {
   Q_OBJECT

@@ -5,22 +5,20 @@
 
 namespace qora {
 
-namespace {
-
-void ConvertKey(Settings& s, const char* section, KeyName key, int code, int from, int to) {
-  const std::string text = s.text(section, key).toStdString();
-  s.setText(section, key, QString::fromStdString(ConvertUnitsText(text, code, from, to)));
-}
-
-}  // namespace
-
 void ConvertUnitValues(Settings& settings, int oldSystem) {
   const int now = settings.unitSystem();
   if (oldSystem == now) return;
-  ConvertKey(settings, kSecParams, "WINDspd", kQWindSpeed, oldSystem, now);
-  ConvertKey(settings, kSecDuct, "Hair", kQSurfaceCoef, oldSystem, now);
-  ConvertKey(settings, kSecStorage, "Hair", kQSurfaceCoef, oldSystem, now);
-  ConvertKey(settings, kSecOperating, "Hair", kQSurfaceCoef, oldSystem, now);
+  for (const SettingKey& k : SettingKeys()) {
+    if (k.quantity == 0) continue;
+    const KeyName key = KeyName::runtime(k.key);
+    const std::string text = settings.text(k.section, key).toStdString();
+    // The surface coefficients keep the conversion they have always had (three decimals
+    // after a small nudge upward), the other values the typed-value conversion.
+    const std::string converted = k.quantity == kQSurfaceCoef && !text.empty()
+                                      ? ConvertUnitsText(text, kQSurfaceCoef, oldSystem, now)
+                                      : ConvertTypedValue(text, k.quantity, oldSystem, now);
+    settings.setText(k.section, key, QString::fromStdString(converted));
+  }
 }
 
 int StepUnitSystem(Settings& settings) {

@@ -1,14 +1,15 @@
-// The values that follow a change of unit system: the wind speed and the surface
-// coefficients typed into the duct, storage and operating screens (the two line dialogs
-// convert their own). Every other typed number keeps its digits.
+// The values that follow a change of unit system: every typed physical value of the
+// settings (temperatures, thicknesses, lengths, flows, surface coefficients, typed k,
+// the wind speed) is converted with its quantity's conversion, so the physical problem
+// stays the same. List positions keep their places and costs keep their numbers.
 #pragma once
 
 namespace qora {
 
 class Settings;
 
-// Converts the wind speed and the duct, storage and operating ha texts from `oldSystem` to
-// the current unit system (nothing changes when they are equal).
+// Converts every typed physical value from `oldSystem` to the current unit system
+// (nothing changes when they are equal; an empty or non-numeric text stays as it is).
 void ConvertUnitValues(Settings& settings, int oldSystem);
 // The unit button: 1 -> 2 -> 3 -> 1. Returns the previous system.
 int StepUnitSystem(Settings& settings);

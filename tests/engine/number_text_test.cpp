@@ -73,7 +73,7 @@ TEST(StrToValue, ACommaIsADecimalCommaUnlessTheNumberIsGrouped) {
   }
 }
 
-TEST(ParseTypedNumber, TextThatIsNoNumberIsNothingRatherThanZero) {
+TEST(ParseTyped, TextThatIsNoNumberIsNothingRatherThanZero) {
   const struct {
     const char* text;
     std::optional<Real> expected;
@@ -87,7 +87,7 @@ TEST(ParseTypedNumber, TextThatIsNoNumberIsNothingRatherThanZero) {
       {"1,2,3", std::nullopt},
       {".", std::nullopt},
   };
-  for (const auto& c : cases) EXPECT_EQ(ParseTypedNumber(c.text), c.expected) << c.text;
+  for (const auto& c : cases) EXPECT_EQ(ParseTyped(c.text), c.expected) << c.text;
 }
 
 TEST(StrToValue, CorrectlyRoundedLikeTheCompilersLiterals) {

@@ -16,14 +16,15 @@ QString Ini(const TempHome& home) {
 }
 
 TEST(Settings, EveryKeyOfTheEightSectionsIsKnownOnce) {
-  // The 122 keys of the file and the two typed values the hot-water screen keeps aside.
-  EXPECT_EQ(SettingKeys().size(), 124u);
+  // The 122 keys of the file, the analysis each line screen keeps, and the two typed values
+  // the hot-water screen keeps aside.
+  EXPECT_EQ(SettingKeys().size(), 126u);
   int stored = 0;
   for (const SettingKey& k : SettingKeys()) {
     EXPECT_EQ(FindSettingKey(k.section, k.key), &k) << k.section << " " << k.key;
     stored += k.kind != KeyKind::Transient;
   }
-  EXPECT_EQ(stored, 122);
+  EXPECT_EQ(stored, 124);
 }
 
 // A key name written in the code is checked when it compiles; one made at run time is
@@ -37,6 +38,26 @@ TEST(SettingsDeathTest, AKeyTheTableDoesNotHaveIsAProgrammingError) {
   EXPECT_DEBUG_DEATH(s.setInteger(kSecDuct, KeyName::runtime("Tsurface_PpSz"), 1),
                      "DUCT.Tsurface_PpSz");
   EXPECT_EQ(s.text(kSecChilled, KeyName::runtime("tdb")), "25.0");  // case does not matter
+}
+
+TEST(Settings, ValuesASelectorCannotHoldLoadAsItsDefaultAndAreSavedValid) {
+  TempHome home;
+  home.writeFile("QORA2000.ini",
+                 "[QORA2000]\nUnits=9\nLanguage=0\n[PARAMETERS]\nSource=9\nShape=12\n"
+                 "Emission=-1\n[CHILLED-WATER]\nAnalysis=12\n");
+  Settings s;
+  ASSERT_TRUE(LoadSettings(s, Ini(home)));
+  EXPECT_EQ(s.integer(kSecMain, "Units"), 1);
+  EXPECT_EQ(s.integer(kSecMain, "Language"), 1);
+  EXPECT_EQ(s.integer(kSecParams, "Source"), 1);
+  EXPECT_EQ(s.integer(kSecParams, "Shape"), 0);
+  EXPECT_EQ(s.integer(kSecParams, "Emission"), 0);
+  EXPECT_EQ(s.integer(kSecChilled, "Analysis"), 0);
+  ASSERT_TRUE(SaveSettings(s, Ini(home)));
+  const QByteArray file = home.readFile("QORA2000.ini");
+  for (const char* line : {"\nUnits=1\n", "\nSource=1\n", "\nShape=0\n", "\nAnalysis=0\n"}) {
+    EXPECT_TRUE(file.contains(line)) << line << file.constData();
+  }
 }
 
 TEST(Settings, TypedValuesOfTheHotBoxesAreNeverWrittenToTheFile) {

@@ -100,30 +100,37 @@ TEST_P(ScreenTest, EditingAnInputWritesTheSettingAndRedrawsAtOnce) {
   EXPECT_REAL_NEAR(screen->lastChart()->curveX[40], 4, 1e-9);
 }
 
-TEST_P(ScreenTest, RefusedInputsLeaveThePreviousChart) {
+TEST_P(ScreenTest, RefusedInputsLeaveNoChartStandingAndSayWhy) {
   choose(1);  // thickness over a range of pipe sizes
   const QImage before = screen->chartImage();
-  const int sizeTo = screen->lastChart()->sizeTo;
+  auto* print = find<QPushButton>(prefix() + "PrintBitBtn");
+  EXPECT_TRUE(print->isEnabled());
   QSignalSpy drawn(screen.get(), &LineScreen::chartDrawn);
   auto* from = find<QComboBox>(prefix() + "kConstPpSzFrComboBox");
   auto* to = find<QComboBox>(prefix() + "kConstPpSzToComboBox");
   from->setCurrentIndex(6);
   to->setCurrentIndex(2);  // to-size below from-size: refused
   EXPECT_EQ(drawn.count(), 0);
-  EXPECT_EQ(screen->chartImage(), before);
-  EXPECT_EQ(screen->lastChart()->sizeTo, sizeTo);
+  // The old chart does not stand under inputs it was not computed from.
+  EXPECT_EQ(screen->lastChart(), nullptr);
+  EXPECT_NE(screen->chartImage(), before);
+  EXPECT_EQ(screen->refusalText(), "The first pipe size must not come after the last");
+  EXPECT_FALSE(print->isEnabled());
   EXPECT_EQ(state.settings.integer(section(), "k_Const_PpSzFrom"), 6);  // the input is kept
   to->setCurrentIndex(8);                                               // in order again: drawn
   EXPECT_EQ(drawn.count(), 1);
+  ASSERT_NE(screen->lastChart(), nullptr);
   EXPECT_EQ(screen->lastChart()->sizeFrom, 7);
   EXPECT_EQ(screen->lastChart()->sizeTo, 9);
+  EXPECT_TRUE(screen->refusalText().isEmpty());
+  EXPECT_TRUE(print->isEnabled());
 
   // An empty ambient temperature refuses every chart, from the dialog's refresh as well.
-  const QImage drawnImage = screen->chartImage();
   state.settings.setText(section(), "Tdb", "");
   screen->refresh();
   EXPECT_EQ(drawn.count(), 1);
-  EXPECT_EQ(screen->chartImage(), drawnImage);
+  EXPECT_EQ(screen->lastChart(), nullptr);
+  EXPECT_EQ(screen->refusalText(), "Room temperature is empty");
 }
 
 TEST_P(ScreenTest, PanelSetUpAndUnitSwitchDrawOnlyOnTheRefresh) {
@@ -154,6 +161,7 @@ TEST_P(ScreenTest, AHiddenScreenDrawsNothing) {
 }
 
 TEST_P(ScreenTest, ButtonsAskForPrintAndTableAndShowTheDialogAgain) {
+  choose(3);  // a chart to print
   QSignalSpy print(screen.get(), &LineScreen::printRequested);
   QSignalSpy table(screen.get(), &LineScreen::tableRequested);
   QTemporaryDir jobs;  // the print job writes a PDF there instead of asking for a printer

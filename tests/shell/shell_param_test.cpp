@@ -73,7 +73,7 @@ TEST_F(ParamTest, OkSavesTheSelectorsShownAndFactorByAsOne) {
   EXPECT_TRUE(QFile::exists(home.path() + "/QORApara.qdt"));
 }
 
-TEST_F(ParamTest, CancelDiscardsAnEditMadeOnAnotherScreen) {
+TEST_F(ParamTest, CancelDropsTheDialogsEditsAndKeepsWhatWasTypedOnTheScreens) {
   open("[CHILLED-WATER]\nTdb=25.0\n");
   start();
   auto* tdb = window->chillDialog().findChild<QLineEdit*>("TdbEdit");
@@ -83,10 +83,15 @@ TEST_F(ParamTest, CancelDiscardsAnEditMadeOnAnotherScreen) {
   const QString sizeBefore = state.params.pipeSize[1][0][0][0];
   openParams();
   state.params.pipeSize[1][0][0][0] = "edited";
+  auto* wind = dialog->findChild<QLineEdit*>("WindEdit");
+  wind->clear();
+  QTest::keyClicks(wind, "7");
   QTest::mouseClick(dialog->findChild<QPushButton*>("CancelBitBtn"), Qt::LeftButton);
-  EXPECT_EQ(state.settings.text(kSecChilled, "Tdb"), "25.0");
-  EXPECT_EQ(tdb->text(), "25.0");
+  // The screen's input stays; the dialog's table edit and parameter are dropped.
+  EXPECT_EQ(state.settings.text(kSecChilled, "Tdb"), "31");
+  EXPECT_EQ(tdb->text(), "31");
   EXPECT_EQ(state.params.pipeSize[1][0][0][0], sizeBefore);
+  EXPECT_EQ(state.settings.text(kSecParams, "WINDspd"), "0.0");
 }
 
 TEST_F(ParamTest, WindAndPricesAreWrittenToTheSettingsAsTyped) {

@@ -1,5 +1,6 @@
-// The unit button: 1 -> 2 -> 3 -> 1, the surface coefficients and the wind speed follow,
-// every other typed number keeps its digits, the help ranges change.
+// The unit button: 1 -> 2 -> 3 -> 1; every typed physical value follows with its quantity's
+// conversion (the physical problem stays the same), list positions and costs keep their
+// numbers, the help ranges change.
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -56,7 +57,6 @@ TEST_F(UnitsTest, ThreePressesReturnTheSurfaceCoefficientSlightlyChanged) {
     EXPECT_EQ(state.settings.text(kSecHot, "Hair"), s.ha);
     EXPECT_EQ(state.settings.text(kSecDuct, "Hair"), s.ha);
     EXPECT_EQ(state.settings.text(kSecParams, "WINDspd"), s.wind);
-    EXPECT_EQ(chill("TdbEdit"), "25.0");  // temperatures keep their digits
     for (LocalConditionsDialog* d : {&window->chillDialog(), &window->hotDialog()}) {
       const QStringList lines = help(*d);
       ASSERT_EQ(lines.size(), 5);
@@ -67,6 +67,50 @@ TEST_F(UnitsTest, ThreePressesReturnTheSurfaceCoefficientSlightlyChanged) {
     }
     EXPECT_EQ(window->bar().findChild<QPushButton*>("UnitSpdBtn")->text(),
               state.lang.UnitSystemName(s.unit).trimmed());
+  }
+}
+
+TEST_F(UnitsTest, ThreePressesReturnEveryTypedValueWithinItsDisplayRounding) {
+  open(
+      "[QORA2000]\nUnits=2\n[CHILLED-WATER]\nTdb=25.0\nTop=7\nTsurface_Thc=40\nTlen_Length=200\n"
+      "Tlen_Flow=2.5\nTlen_Thc=\nk_Const_k=3\n[HOT-WATER]\nTop=-12.5\n[STORAGE]\nTend=15\n"
+      "[Rvalue]\nk=0.045\n[PARAMETERS]\nElec-Cost=3.0\n");
+  start();
+  struct Value {
+    const char* section;
+    KeyName key;
+    double si;         // as typed in SI
+    double ip;         // the same quantity in inch-pound, worked by hand
+    double tolerance;  // the display rounding
+    double kcal = 0;   // in metric-kcal when it differs from SI
+  };
+  const Value values[] = {
+      {kSecChilled, "Tdb", 25, 77, 0.05},                // °C -> °F
+      {kSecChilled, "Top", 7, 44.6, 0.05},               // 7 · 1.8 + 32
+      {kSecChilled, "Tsurface_Thc", 40, 1.5748, 0.05},   // mm -> in
+      {kSecChilled, "Tlen_Length", 200, 656.168, 0.05},  // m -> ft (0.3048 m/ft)
+      {kSecChilled, "Tlen_Flow", 2.5, 11.0084, 0.005},   // m³/h -> US gal/min (0.2271)
+      {kSecHot, "Top", -12.5, 9.5, 0.05},
+      {kSecStorage, "Tend", 15, 59, 0.05},
+      // W/(m·K) -> Btu·in/(h·ft²·°F) (0.144) and kcal/(m·h·°C) (0.124 / 0.144).
+      {kSecRValue, "k", 0.045, 0.3125, 0.00005, 0.03875},
+  };
+  auto number = [&](const Value& v) {
+    return state.settings.text(v.section, v.key).replace(',', '.').toDouble();
+  };
+  for (int press = 1; press <= 3; ++press) {
+    pressUnit();
+    const int unit = state.settings.unitSystem();
+    for (const Value& v : values) {
+      SCOPED_TRACE(std::string(v.section) + "." + std::string(v.key.view()) + " in system " +
+                   std::to_string(unit));
+      EXPECT_NEAR(number(v), unit == 1 ? v.ip : unit == 3 && v.kcal ? v.kcal : v.si, v.tolerance);
+    }
+    EXPECT_EQ(chill("TdbEdit"), state.settings.text(kSecChilled, "Tdb"));  // the box follows
+    // An empty field stays empty; a list position and a cost keep their numbers.
+    EXPECT_EQ(state.settings.text(kSecChilled, "Tlen_Thc"), "");
+    EXPECT_EQ(state.settings.integer(kSecChilled, "k_Const_k"), 3);
+    EXPECT_EQ(state.settings.text(kSecParams, "Elec-Cost"), "3.0");
   }
 }
 

@@ -119,16 +119,22 @@ TEST_F(WindowTest, InsulationSizesNamesFollowAndCancelKeepsTheFile) {
   d.findChild<QTabWidget*>("InsuSzPageControl")->setCurrentIndex(2);
   EXPECT_EQ(d.findChild<QdtGrid*>("InsuSzTubeThkActStrGrd")->heading(3), "NEW-3");
   d.reject();
-  EXPECT_EQ(state.insul.tube[1][0][2], "NEW-3");  // kept in memory
+  // A cancelled rename is gone from the tables and from the grids, and the file is untouched.
+  EXPECT_NE(state.insul.tube[1][0][2], "NEW-3");
+  EXPECT_NE(tube->cell(1, 3), "NEW-3");
+  EXPECT_NE(d.findChild<QdtGrid*>("InsuSzTubeThkActStrGrd")->heading(3), "NEW-3");
   EXPECT_EQ(home.readFile("QORAInsu.qdt"), fileBefore);
 }
 
-TEST_F(WindowTest, CostsShowZeroAndNegativeAsEmptyAndCancelDropsTyping) {
+TEST_F(WindowTest, CostsRefuseNegativesShowZeroAsEmptyAndCancelDropsTyping) {
   open("");
   start();
   InsulCostDialog& d = window->insulCostDialog();
   d.show();
   auto* ips = d.findChild<QdtGrid*>("IPSStringGrid");
+  // A price cell takes no minus sign; one that arrives anyway is no price.
+  EXPECT_FALSE(ips->accepts(2, "-"));
+  EXPECT_TRUE(ips->accepts(2, "5"));
   ips->setCell(1, 1, "0");
   ips->setCell(2, 1, "-5");
   ips->setCell(3, 1, "125.5");
@@ -136,7 +142,7 @@ TEST_F(WindowTest, CostsShowZeroAndNegativeAsEmptyAndCancelDropsTyping) {
   const QList<QByteArray> lines = home.readFile("QORAcost.qdt").split('\n');
   // Line 3 is pipe 1, thickness 1; pipe c thickness r is line 3 + 15 (c - 1) + (r - 1).
   EXPECT_EQ(lines[2].trimmed(), "0.00");
-  EXPECT_EQ(lines[2 + 15].trimmed(), "-5.00");
+  EXPECT_EQ(lines[2 + 15].trimmed(), "0.00");
   EXPECT_EQ(lines[2 + 30].trimmed(), "125.50");
   d.show();
   EXPECT_EQ(ips->cell(1, 1), "");
@@ -220,6 +226,18 @@ TEST_F(WindowTest, InsulationSizePagesShowTheirFourHeadings) {
     EXPECT_FALSE(label->text().isEmpty()) << h.name;
   }
   d.reject();
+}
+
+TEST_F(WindowTest, EachLineScreenReopensTheAnalysisTheUserLeft) {
+  open("[CHILLED-WATER]\nAnalysis=3\n");  // an older file has no such key: nothing chosen
+  start();
+  EXPECT_EQ(window->chillDialog().selectedAnalysis(), 3);
+  EXPECT_EQ(window->hotDialog().selectedAnalysis(), 0);
+  window->hotDialog().setSelectedAnalysis(5);
+  emit window->hotDialog().analysisChosen();
+  window->openItem(9);
+  EXPECT_EQ(iniValue("CHILLED-WATER/Analysis"), "3");
+  EXPECT_EQ(iniValue("HOT-WATER/Analysis"), "5");
 }
 
 }  // namespace

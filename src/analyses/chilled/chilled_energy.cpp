@@ -157,7 +157,9 @@ ChartSpec EnergySpec(const HeadingTexts& t, int title, const char* prefix, const
 
 ChartSpec DescribeEnergy(const ChartData& d, const AppState& s) {
   const HeadingTexts t{s, d.unitSystem};
-  return EnergySpec(t, 19, "EInsTh", t.unitLabel(kQHeatPerLength));
+  // The chiller's electrical power to remove the heat gain (heat gain × kW per TR × 0.284),
+  // named on its axis as in its title.
+  return EnergySpec(t, 19, "EInsTh", t.msg(22) + ", " + t.unitLabel(kQHeatPerLength));
 }
 
 ChartSpec DescribeEnergyCost(const ChartData& d, const AppState& s) {
