@@ -1,8 +1,9 @@
 // Draws the pictures of the picture folder: the splash and main-menu backgrounds of both
-// brands, the menu button, the picture under the Quit description, and the logos the
-// charts and printouts use (watermark tile about 5:1, upright logo 1:5, horizontal logo
-// 4:1, brand logo). Text is turned into outlines, so the SVG files look the same on every
-// machine. Usage: qora_make_pictures OUTPUT_DIR
+// brands, the menu button, the picture under the Quit description, the logos the charts
+// and printouts use (watermark tile about 5:1, upright logo 1:5, horizontal logo 4:1,
+// brand logo) and, in form_pictures.cpp, the illustrations of the form screens. Text is
+// turned into outlines, so the files look the same on every machine.
+// Usage: qora_make_pictures OUTPUT_DIR
 #include <QDir>
 #include <QFont>
 #include <QGuiApplication>
@@ -13,6 +14,8 @@
 #include <cmath>
 #include <cstdio>
 #include <functional>
+
+#include "form_pictures.h"
 
 namespace {
 
@@ -285,5 +288,6 @@ int main(int argc, char* argv[]) {
   QuitPicture(dir + "/QDT.svg", kLine);
   Logos(dir, kLine);
   Logos(dir, kPur);
+  WriteFormPictures(dir);
   return 0;
 }

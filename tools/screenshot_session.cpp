@@ -26,6 +26,10 @@ ScreenshotSession::ScreenshotSession(const char* tool, const QStringList& args) 
   window_->show();
 }
 
+QString ScreenshotSession::sizeTag() const {
+  return QStringLiteral("_%1x%2").arg(window_->width()).arg(window_->height());
+}
+
 void ScreenshotSession::shoot(const QString& name) const {
   QTest::qWait(700);
   QProcess::execute("import", {"-window", "root", out_ + "/" + name + ".png"});

@@ -19,6 +19,9 @@ class ScreenshotSession {
 
   bool ok() const { return window_ != nullptr; }
   qora::MainWindow& window() const { return *window_; }
+  const QString& outputDir() const { return out_; }
+  // "_WxH" of the window, for names of shots taken at several sizes.
+  QString sizeTag() const;
   // Lets the window paint, then saves the screen as OUTPUT_DIR/name.png.
   void shoot(const QString& name) const;
 

@@ -82,6 +82,31 @@ std::optional<Real> ParseShortDecimal(std::string_view text) {
   return static_cast<Real>(m) / power;
 }
 
+// Away from a tie, rounding |x|·10^decimals to the nearest integer gives the digits the
+// decimal form of x would: its 15- to 17-digit forms lie within 5e-15·|x| of x, far inside
+// the margin kept here from the half. Near a tie, and for numbers beyond exact integer
+// arithmetic, the decimal form decides (false). The formatting of a long double costs
+// microseconds; this costs a few nanoseconds.
+bool NearestByInteger(int decimals, Real x, std::string& intPart, std::string& fracPart,
+                      bool& nonZero) {
+  if (decimals > 12) return false;
+  Real scale = 1;
+  for (int i = 0; i < decimals; ++i) scale *= 10;
+  const Real y = std::fabs(x) * scale;
+  if (!(y < 1e13L)) return false;
+  const Real whole = std::floor(y);
+  const Real frac = y - whole;
+  if (std::fabs(frac - 0.5L) <= 1e-9L + y * 1e-13L) return false;
+  const std::uint64_t n = static_cast<std::uint64_t>(whole) + (frac > 0.5L ? 1 : 0);
+  std::string digits = std::to_string(n);
+  const auto d = static_cast<size_t>(decimals);
+  if (digits.size() < d + 1) digits.insert(0, d + 1 - digits.size(), '0');
+  intPart = digits.substr(0, digits.size() - d);
+  fracPart = digits.substr(digits.size() - d);
+  nonZero = n != 0;
+  return true;
+}
+
 }  // namespace
 
 std::optional<Real> ParseDecimal(std::string_view text) {
@@ -180,7 +205,7 @@ std::string ValueToStr(int width, int decimals, Real x) {
   std::string intPart = "0";
   std::string fracPart(static_cast<size_t>(decimals), '0');
   bool nonZero = false;
-  if (x != 0) {
+  if (x != 0 && !NearestByInteger(decimals, x, intPart, fracPart, nonZero)) {
     const Digits d = ShortestDigits(x);
     // Digits kept: those down to 10^-decimals. The first digit has weight 10^exponent.
     const int kept = d.exponent + 1 + decimals;

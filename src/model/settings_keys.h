@@ -165,6 +165,14 @@ inline constexpr SettingKey kSettingKeys[] = {
     {kSecStorage, "k", keys_detail::I, "0"},
     {kSecStorage, "Time-hr", keys_detail::T, "12.0"},
     {kSecStorage, "Percent", keys_detail::T, "80"},
+    // The tank itself (0 box, 1 cylinder, 2 sphere) and its dimensions in the length unit.
+    {kSecStorage, "Shape", keys_detail::I, "0", 0, 0, 2},
+    {kSecStorage, "BoxWidth", keys_detail::T, "2.0", kQLength},
+    {kSecStorage, "BoxHeight", keys_detail::T, "2.0", kQLength},
+    {kSecStorage, "BoxLength", keys_detail::T, "3.0", kQLength},
+    {kSecStorage, "CylDiameter", keys_detail::T, "2.0", kQLength},
+    {kSecStorage, "CylLength", keys_detail::T, "3.0", kQLength},
+    {kSecStorage, "SphDiameter", keys_detail::T, "2.5", kQLength},
 
     {kSecOperating, "Tdb", keys_detail::T, "25.0", kQTemperature},
     {kSecOperating, "Top", keys_detail::T, "10.0", kQTemperature},

@@ -7,15 +7,10 @@
 namespace qora {
 namespace {
 
-CalcContext InSystem(int unitSystem) {
-  CalcContext ctx;
-  ctx.unitSystem = unitSystem;
-  return ctx;
-}
-
 PsychroAnswers Compute(int system, const char* tdb, const char* tdp, const char* rh) {
   const char* t = system == 1 ? "°F" : "°C";
-  return ComputePsychro(InSystem(system), {tdb, tdp, rh}, "%", QString::fromUtf8(t));
+  return ComputePsychro(CalcContext{.unitSystem = system}, {tdb, tdp, rh}, "%",
+                        QString::fromUtf8(t));
 }
 
 TEST(PsychroCalculator, WorkedValuesWithThePartsDecimals) {
