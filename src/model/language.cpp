@@ -165,7 +165,10 @@ int TextSizeForScreen(int w) {
 }
 
 QStringList ReadSection(const QString& path, const QString& key, int langIndex) {
-  const QStringList lines = ReadLanguageLines(path, langIndex, nullptr);
+  return SectionOf(ReadLanguageLines(path, langIndex, nullptr), key);
+}
+
+QStringList SectionOf(const QStringList& lines, const QString& key) {
   QStringList section;
   qsizetype i = lines.indexOf(key);
   if (i < 0) return section;

@@ -100,6 +100,8 @@ bool LoadLanguageTexts(LanguageTexts& texts, const QString& appDir, int langInde
 // The lines of the section `key` (a line equal to the key exactly, up to the next line
 // starting with '@' or the end of the file). Missing file or key: empty list.
 QStringList ReadSection(const QString& path, const QString& key, int langIndex);
+// The same rule on lines already read (a page that draws many sections of one file).
+QStringList SectionOf(const QStringList& lines, const QString& key);
 
 // Point size of the body text of the catalogue and conversion pages for a screen width in
 // pixels: up to 800 -> 10, up to 1024 -> 12, up to 2000 -> 14, wider -> 10.

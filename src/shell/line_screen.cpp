@@ -163,12 +163,7 @@ LineScreen::LineScreen(AppState& state, const ChartScreenNames& names,
                        QWidget* parent)
     : Screen(parent), d_(new Private(state, names, analyses, selector)) {
   setObjectName(QString::fromLatin1(names.screen));
-  // Colours of our own: the window that holds the screens may paint itself dark.
-  QPalette pal = palette();
-  pal.setColor(QPalette::Window, Qt::white);
-  pal.setColor(QPalette::WindowText, Qt::black);
-  setPalette(pal);
-  setAutoFillBackground(true);
+  useOwnColours();
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(0, 0, 0, 0);
   column->setSpacing(0);
@@ -189,7 +184,7 @@ LineScreen::LineScreen(AppState& state, const ChartScreenNames& names,
   strip->setObjectName(QString::fromLatin1(names.strip));
   strip->setFrameShape(QFrame::StyledPanel);
   strip->setFixedHeight(kStripHeight);
-  QPalette stripPal = pal;
+  QPalette stripPal = palette();
   stripPal.setColor(QPalette::Window, QColor(0xE9, 0xEE, 0xF4));
   strip->setPalette(stripPal);
   strip->setAutoFillBackground(true);

@@ -4,6 +4,7 @@
 // surface-coefficient method.
 #pragma once
 
+#include <QPalette>
 #include <QWidget>
 
 namespace qora {
@@ -25,6 +26,16 @@ class Screen : public QWidget {
   // An input the screen shares with others changed (tables, parameters): redraw when
   // visible.
   virtual void refresh() {}
+
+ protected:
+  // Black on white, filled: the window that holds the screens may paint itself dark.
+  void useOwnColours() {
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    pal.setColor(QPalette::WindowText, Qt::black);
+    setPalette(pal);
+    setAutoFillBackground(true);
+  }
 };
 
 }  // namespace qora

@@ -1,5 +1,6 @@
 #include "shell/screen_registry.h"
 
+#include "shell/document_screen.h"
 #include "shell/form_screen.h"
 #include "shell/line_screen.h"
 #include "shell/main_window.h"
@@ -17,10 +18,17 @@ Screen* MakeForm(AppState& s, FormId id, QWidget* dialogs, QWidget* area) {
   return screen;
 }
 
+ScreenEntry DocumentEntry(int menuItem, DocumentKind kind) {
+  return {menuItem, [kind](AppState& s, QWidget*, QWidget* area) -> Screen* {
+            return new DocumentScreen(s, kind, area);
+          }};
+}
+
 }  // namespace
 
 const std::vector<ScreenEntry>& ScreenRegistry() {
   static const std::vector<ScreenEntry> entries = {
+      DocumentEntry(0, DocumentKind::Catalogue),
       {1,
        [](AppState& s, QWidget* dialogs, QWidget* area) -> Screen* {
          return MakeLineScreen(s, LineKind::Chilled, dialogs, area);
@@ -35,6 +43,8 @@ const std::vector<ScreenEntry>& ScreenRegistry() {
              QWidget* area) { return MakeForm(s, FormId::Storage, dialogs, area); }},
       {5, [](AppState& s, QWidget* dialogs,
              QWidget* area) { return MakeForm(s, FormId::Operating, dialogs, area); }},
+      DocumentEntry(7, DocumentKind::Appendix),
+      DocumentEntry(8, DocumentKind::Conversion),
   };
   return entries;
 }

@@ -43,6 +43,7 @@ TEST(Options, HelpAndVersionPrintAndExitZeroWithoutADisplay) {
       {"qora2000-cli", {"chart", "--help"}, "--set <SECTION.Key=VALUE>"},
       {"qora2000-cli", {"dewpoint", "--help"}, "--rh <RH>"},
       {"qora2000-cli", {"convert", "--help"}, "VALUE"},
+      {"qora2000-cli", {"page", "--help"}, "--png <FILE>"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.program) + " " + c.args.join(' ').toStdString());
@@ -64,6 +65,7 @@ TEST(Options, AWrongOptionIsOneLineAndStatusTwoWithoutADisplay) {
       {"qora2000", {"stray"}, "stray"},
       {"qora2000-cli", {"--no-such-option"}, "no-such-option"},
       {"qora2000-cli", {"chart", "--no-such-option"}, "--no-such-option"},
+      {"qora2000-cli", {"page", "--no-such-option"}, "--no-such-option"},
       {"qora2000-cli", {"nosuchcommand"}, "nosuchcommand"},
   };
   for (const auto& c : cases) {

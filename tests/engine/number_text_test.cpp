@@ -73,6 +73,23 @@ TEST(StrToValue, ACommaIsADecimalCommaUnlessTheNumberIsGrouped) {
   }
 }
 
+TEST(ParseTyped, TextThatIsNoNumberIsNothingRatherThanZero) {
+  const struct {
+    const char* text;
+    std::optional<Real> expected;
+  } cases[] = {
+      {"0", 0},
+      {" -0,5 ", -0.5L},
+      {"1,200", 1200},
+      {"", std::nullopt},
+      {"-", std::nullopt},
+      {"2-5", std::nullopt},
+      {"1,2,3", std::nullopt},
+      {".", std::nullopt},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ParseTyped(c.text), c.expected) << c.text;
+}
+
 TEST(StrToValue, CorrectlyRoundedLikeTheCompilersLiterals) {
   const struct {
     const char* text;

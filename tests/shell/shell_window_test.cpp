@@ -17,6 +17,7 @@
 #include "shell/main_menu.h"
 #include "shell/param_dialog.h"
 #include "shell/qdt_grid.h"
+#include "shell/screen.h"
 #include "shell_fixture.h"
 
 namespace qora::test {
@@ -175,8 +176,13 @@ TEST_F(WindowTest, MenuClickOpensTheChilledScreenAndReturnHidesIt) {
   EXPECT_TRUE(menu.isVisible());
   EXPECT_FALSE(window->bar().isVisible());
   EXPECT_FALSE(window->chillDialog().isVisible());
-  window->openItem(0);  // the catalogue is not part of this program yet: the menu stays
+  window->openItem(6);  // the R-value screen is not part of this program yet: the menu stays
   EXPECT_TRUE(menu.isVisible());
+  window->openItem(0);  // the catalogue
+  EXPECT_FALSE(menu.isVisible());
+  ASSERT_TRUE(window->screen(0));
+  EXPECT_TRUE(window->screen(0)->isVisible());
+  EXPECT_FALSE(window->screen(1)->isVisible());
 }
 
 TEST_F(WindowTest, FilesThatCannotBeWrittenAreLeftSilently) {

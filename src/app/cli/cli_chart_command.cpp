@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
-#include <QSaveFile>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
@@ -88,13 +87,7 @@ bool WritePng(const QString& path, int screenWidth, int screenHeight, const Char
     ImageCanvas canvas(image);
     DrawScreenChart(canvas, LayoutFromScreen(screenWidth, area.height), state, data);
   }
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  if (!image.save(&file, "PNG")) {
-    file.cancelWriting();
-    return false;
-  }
-  return file.commit();
+  return SavePng(image, path);
 }
 
 int RunChart(const std::vector<std::string>& args) {

@@ -3,7 +3,9 @@
 #include <unistd.h>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QRegularExpression>
+#include <QSaveFile>
 #include <charconv>
 #include <filesystem>
 
@@ -93,6 +95,16 @@ std::unique_ptr<QGuiApplication> MakeGuiApplication() {
   static char arg0[] = "qora2000-cli";
   static char* argv[] = {arg0, nullptr};
   return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+bool SavePng(const QImage& image, const QString& path) {
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) return false;
+  if (!image.save(&file, "PNG")) {
+    file.cancelWriting();
+    return false;
+  }
+  return file.commit();
 }
 
 std::string JsonString(const std::string& s) {

@@ -1,6 +1,6 @@
 // What the commands that work on a program folder share: the program state loaded as the
 // program loads it with the --home and --set options applied as if typed, a headless
-// application for pictures and pages, screen sizes and JSON text.
+// application for pictures and pages, screen sizes, PNG files and JSON text.
 #pragma once
 
 #include <QGuiApplication>
@@ -13,6 +13,8 @@
 #include "command_line.h"
 #include "command_registry.h"
 #include "model/app_state.h"
+
+class QImage;
 
 namespace qora::cli {
 
@@ -35,6 +37,9 @@ std::optional<std::string> ParseScreenSize(const QString& text, int& width, int&
 // Fonts and pictures need a GUI application; one headless (offscreen) application lives
 // until the command ends.
 std::unique_ptr<QGuiApplication> MakeGuiApplication();
+
+// Saves a picture as PNG atomically: a failed write leaves an older file whole.
+bool SavePng(const QImage& image, const QString& path);
 
 // JSON text of a string (UTF-8, escaped) and of an array of numbers (17 digits each).
 std::string JsonString(const std::string& s);
