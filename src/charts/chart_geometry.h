@@ -4,6 +4,7 @@
 // from the same drawing code and differ only in these numbers.
 #pragma once
 
+#include "charts/chart_data.h"
 #include "charts/chart_layout.h"
 #include "toolkit/colour.h"
 
