@@ -6,9 +6,11 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmap>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <array>
 #include <cmath>
 
 #include "analyses/rvalue/k_line.h"

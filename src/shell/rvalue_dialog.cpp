@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <array>
+#include <functional>
 
 #include "analyses/rvalue/rvalue_analyses.h"
 #include "engine/units.h"

@@ -68,7 +68,7 @@ TEST(RValueAtK, TubeResistanceReferredToTheOuterSurface) {
   EXPECT_REAL_NEAR(si.data.rowValues[1], 0.5L, 1e-15L);
   EXPECT_EQ(si.data.rowValues[2], 0);
   EXPECT_EQ(si.data.chartResults[0][3], 0);  // outside the tube range
-  EXPECT_REAL_NEAR(si.data.k, 0.04L, 0);
+  EXPECT_REAL_NEAR(si.data.k, 0.04L, 1e-15L);
 
   // Inch-pound: inches are not divided: r1 = 0.5, r2 = 1.0 in., k = 0.25.
   const ComputeResult ip = ComputeChart(Def("rvalue.kconst"), RState(1, "0.25"));
@@ -121,7 +121,7 @@ TEST(RValueK, MeanTemperatureGivesTheShownNumber) {
   EXPECT_EQ(rvalue::MeanTemperatureKText(s), "0.0380");
   const ComputeResult r = ComputeChart(Def("rvalue.kconst"), s);
   ASSERT_TRUE(r.drawn) << r.refusal;
-  EXPECT_REAL_NEAR(r.data.k, 0.038L, 1e-18L);
+  EXPECT_REAL_NEAR(r.data.k, 0.038L, 1e-15L);
   EXPECT_REAL_NEAR(r.data.chartResults[0][0], 0.020L * std::log(2.0L) / 0.038L, 1e-15L);
   // The heading names the mean temperature, then the k.
   ASSERT_EQ(r.data.spec.lines.size(), 2u);

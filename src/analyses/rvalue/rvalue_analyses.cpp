@@ -29,7 +29,7 @@ int Labelled(const std::array<QString, N>& list) {
 // The panels: the range of tubes, then the range of rows of the chart.
 FieldDesc Field(FieldKind kind, const char* key, const char* control, const char* label,
                 const char* fallback) {
-  return {kind, key, control, label, fallback};
+  return {kind, key, control, label, fallback, CaptionKind::Role, 0};
 }
 
 const PanelDesc kRAtKPanel = {
