@@ -27,8 +27,10 @@ QImage KLinePicture(int unit) {
                      KRowY(0) - KRowY(8) + 24);
   p.fillRect(frame, QColor(0xf4, 0xf8, 0xfc));
   p.setPen(QPen(QColor(0xc0, 0xc8, 0xd4), 1, Qt::DotLine));
-  for (int i = 0; i <= 7; ++i) p.drawLine(QPointF(ColumnX(i), frame.top()), QPointF(ColumnX(i), frame.bottom()));
-  for (int j = 0; j <= 8; ++j) p.drawLine(QPointF(frame.left(), KRowY(j)), QPointF(frame.right(), KRowY(j)));
+  for (int i = 0; i <= 7; ++i)
+    p.drawLine(QPointF(ColumnX(i), frame.top()), QPointF(ColumnX(i), frame.bottom()));
+  for (int j = 0; j <= 8; ++j)
+    p.drawLine(QPointF(frame.left(), KRowY(j)), QPointF(frame.right(), KRowY(j)));
   p.setPen(QPen(QColor(0x14, 0x36, 0x5f), 2));
   p.setBrush(Qt::NoBrush);
   p.drawRect(frame);
@@ -64,7 +66,8 @@ int main(int argc, char* argv[]) {
   const QString dir = QString::fromLocal8Bit(argv[1]);
   QDir().mkpath(dir);
   for (int unit = 1; unit <= 3; ++unit) {
-    const QString name = unit == 1 ? QStringLiteral("kGrh.bmp") : QStringLiteral("kGrh%1.bmp").arg(unit);
+    const QString name =
+        unit == 1 ? QStringLiteral("kGrh.bmp") : QStringLiteral("kGrh%1.bmp").arg(unit);
     if (!KLinePicture(unit).save(dir + "/" + name, "BMP")) {
       std::fprintf(stderr, "cannot write %s\n", qPrintable(name));
       return 1;

@@ -79,9 +79,9 @@ struct ChartData {
 // Pixel positions of the plotted points of the last drawn chart, relative to the axes box
 // (x from its left edge, y upward from its bottom edge), for the read-out point.
 struct PixelTables {
-  std::array<int, 40> columnX{};                // multi-curve: x of each size
+  std::array<int, 40> columnX{};                        // multi-curve: x of each size
   std::array<std::array<int, 40>, kMaxCurves> cellY{};  // multi-curve: y of each result
-  std::array<int, 41> pointX{}, pointY{};       // single-curve points
+  std::array<int, 41> pointX{}, pointY{};               // single-curve points
   // Overall cost: x of each stocked thickness and y of the three series; 10000 or more
   // marks a point outside the box (not visited by the read-out).
   std::array<int, 15> stockX{}, stockEnergyY{}, stockInsulationY{}, stockTotalY{};

@@ -38,8 +38,7 @@ QString Fixed(int decimals, Real v) {
 // The picture of the unit system: kGrh.bmp for inch-pound, kGrh2.bmp and kGrh3.bmp for
 // the metric systems (their k line runs over their own axes).
 QString PictureName(int unit) {
-  return unit == kInchPound ? QStringLiteral("kGrh.bmp")
-                            : QStringLiteral("kGrh%1.bmp").arg(unit);
+  return unit == kInchPound ? QStringLiteral("kGrh.bmp") : QStringLiteral("kGrh%1.bmp").arg(unit);
 }
 
 QTableWidget* SmallTable(const char* name, QWidget* parent) {
@@ -82,8 +81,8 @@ struct KValueDialog::Private {
 };
 
 KValueDialog::KValueDialog(AppState& state, QWidget* parent)
-    : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowStaysOnTopHint),
+    : QDialog(parent,
+              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint),
       d_(new Private(state)) {
   setObjectName("kCalcDlg");
   setWindowTitle(QStringLiteral("QORALINE k Value"));

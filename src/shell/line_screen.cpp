@@ -322,14 +322,19 @@ const QImage& LineScreen::chartImage() const {
 
 namespace {
 
-const ChartScreenNames kChilledNames = {
-    "ChillPanel",       "ChillText",        "Chilled Water Calculation",
-    "ChillImage",       "ChillHeadPanel",   "ChillMenuBitBtn",
-    "ChillPrintBitBtn", "ChillTableBitBtn", "ChillPtLabel",     0};
-const ChartScreenNames kHotNames = {"HotPanel",       "HotText",        "Hot Water Calculation",
-                                    "HotImage",       "HotHeadPanel",   "HotMenuBitBtn",
-                                    "HotPrintBitBtn", "HotTableBitBtn", "HotPtLabel",
-                                    0};
+const ChartScreenNames kChilledNames = {"ChillPanel",
+                                        "ChillText",
+                                        "Chilled Water Calculation",
+                                        "ChillImage",
+                                        "ChillHeadPanel",
+                                        "ChillMenuBitBtn",
+                                        "ChillPrintBitBtn",
+                                        "ChillTableBitBtn",
+                                        "ChillPtLabel",
+                                        0};
+const ChartScreenNames kHotNames = {
+    "HotPanel",      "HotText",        "Hot Water Calculation", "HotImage",   "HotHeadPanel",
+    "HotMenuBitBtn", "HotPrintBitBtn", "HotTableBitBtn",        "HotPtLabel", 0};
 
 }  // namespace
 

@@ -14,28 +14,12 @@
 #include "analyses/rvalue/rvalue_analyses.h"
 #include "engine/units.h"
 #include "model/app_state.h"
+#include "shell/click_label.h"
 #include "shell/language_apply.h"
 #include "shell/num_key_filter.h"
 #include "shell/shell_style.h"
 
 namespace qora {
-
-namespace {
-
-// A caption that checks its radio button when clicked (TmeanLbl, kLbl).
-class ClickLabel : public QLabel {
- public:
-  using QLabel::QLabel;
-  std::function<void()> onClick;
-
- protected:
-  void mouseReleaseEvent(QMouseEvent* e) override {
-    if (e->button() == Qt::LeftButton && onClick) onClick();
-    QLabel::mouseReleaseEvent(e);
-  }
-};
-
-}  // namespace
 
 struct RValueDialog::Private {
   AppState& state;
@@ -51,8 +35,8 @@ struct RValueDialog::Private {
 };
 
 RValueDialog::RValueDialog(AppState& state, QWidget* parent)
-    : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowStaysOnTopHint),
+    : QDialog(parent,
+              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint),
       d_(new Private(state)) {
   setObjectName("RValueDlg");
   setWindowTitle(tr("R Value"));

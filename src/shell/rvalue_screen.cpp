@@ -10,10 +10,11 @@ namespace qora {
 namespace {
 
 // The read-out marker sits 4 pixels right of and below its point on this screen.
-const ChartScreenNames kRValueNames = {
-    "RValuePanel",        "RValueLabel",     "R Value of Insulation", "RValueImage",
-    "RValueCtrlPanel",    "RValueMenuBitBtn", "RValuePrtGrhBitBtn",   "RValueTblBitBtn",
-    "RValuePtLabel",      4};
+const ChartScreenNames kRValueNames = {"RValuePanel",           "RValueLabel",
+                                       "R Value of Insulation", "RValueImage",
+                                       "RValueCtrlPanel",       "RValueMenuBitBtn",
+                                       "RValuePrtGrhBitBtn",    "RValueTblBitBtn",
+                                       "RValuePtLabel",         4};
 
 }  // namespace
 

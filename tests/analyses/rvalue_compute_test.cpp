@@ -101,9 +101,15 @@ TEST(RValueK, TypedKLimitsByUnitSystem) {
     const char* k;
     const char* refusal;
   } cases[] = {
-      {1, "40", ""},         {1, "40.0001", "k-too-large"}, {2, "250", ""},
-      {2, "250.0001", "k-too-large"}, {3, "250", ""},       {3, "0", "k-not-positive"},
-      {1, "0", "k-not-positive"},     {2, "-0.5", "k-not-positive"}, {2, "", "k-not-positive"},
+      {1, "40", ""},
+      {1, "40.0001", "k-too-large"},
+      {2, "250", ""},
+      {2, "250.0001", "k-too-large"},
+      {3, "250", ""},
+      {3, "0", "k-not-positive"},
+      {1, "0", "k-not-positive"},
+      {2, "-0.5", "k-not-positive"},
+      {2, "", "k-not-positive"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::to_string(c.unit) + " k=" + c.k);

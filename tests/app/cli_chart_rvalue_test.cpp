@@ -40,7 +40,8 @@ class CliChartRValue : public ::testing::Test {
   }
   Run Chart(const char* analysis, const QStringList& sets) const {
     QStringList args = {"chart", analysis, "--home", home.path()};
-    for (const QString& s : QStringList{"QORA2000.Units=2", "Rvalue.Select=1", "Rvalue.k=0.04"} + sets)
+    for (const QString& s :
+         QStringList{"QORA2000.Units=2", "Rvalue.Select=1", "Rvalue.k=0.04"} + sets)
       args << "--set" << s;
     return Cli(args);
   }

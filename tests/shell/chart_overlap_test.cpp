@@ -94,7 +94,8 @@ TEST_F(ChartOverlap, NoTwoTextsOverlapAndNoneLeavesThePicture) {
         s.settings.setInteger(kSecRValue, "IDFrom", 0);
         s.settings.setInteger(kSecRValue, "IDTo", int(NonEmpty(s.insul.tube[u - 1][0]).size()) - 1);
         s.settings.setInteger(kSecRValue, "ThFrom", 0);
-        s.settings.setInteger(kSecRValue, "ThTo", int(NonEmpty(s.insul.sheet[u - 1][0]).size()) - 1);
+        s.settings.setInteger(kSecRValue, "ThTo",
+                              int(NonEmpty(s.insul.sheet[u - 1][0]).size()) - 1);
         s.settings.setInteger(kSecRValue, "RvalueFrom", 0);
         s.settings.setInteger(kSecRValue, "RvalueTo",
                               int(NonEmpty(s.params.rValue[u - 1][0]).size()) - 1);

@@ -38,8 +38,8 @@ class RValueScreenTest : public ShellTest {
     const QPointF global = point->mapToGlobal(at);
     QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton, {});
     QApplication::sendEvent(point, &press);
-    QMouseEvent move(QEvent::MouseMove, at + QPointF(dx, 0), global + QPointF(dx, 0),
-                     Qt::NoButton, Qt::LeftButton, {});
+    QMouseEvent move(QEvent::MouseMove, at + QPointF(dx, 0), global + QPointF(dx, 0), Qt::NoButton,
+                     Qt::LeftButton, {});
     QApplication::sendEvent(point, &move);
     QMouseEvent release(QEvent::MouseButtonRelease, at + QPointF(dx, 0), global + QPointF(dx, 0),
                         Qt::LeftButton, Qt::NoButton, {});

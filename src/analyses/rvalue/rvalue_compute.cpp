@@ -48,20 +48,6 @@ Range RowRange(const AppState& s, const char* fromKey, const char* toKey, int fi
   return {from + 1, to + 1};
 }
 
-ComputeResult Refused(std::string why) {
-  ComputeResult r;
-  r.refusal = std::move(why);
-  return r;
-}
-
-ComputeResult Finished(ChartData data) {
-  if (std::string why = ChartRefusal(data); !why.empty()) return Refused(why);
-  ComputeResult r;
-  r.drawn = true;
-  r.data = std::move(data);
-  return r;
-}
-
 enum class Chart { RAtK, ThicknessAtR };
 
 ComputeResult Compute(const AppState& s, Chart chart) {

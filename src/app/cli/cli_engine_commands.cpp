@@ -1,6 +1,6 @@
 // Commands that expose the engine for scripting and checking: dew point, relative
-// humidity, k at a mean temperature and unit conversion. Arguments are strictly numeric: unlike a typed field,
-// "abc" or "12abc" is an error here, not 0.
+// humidity, k at a mean temperature and unit conversion. Arguments are strictly numeric: unlike a
+// typed field, "abc" or "12abc" is an error here, not 0.
 #include <iostream>
 #include <optional>
 #include <string>
