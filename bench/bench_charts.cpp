@@ -97,6 +97,24 @@ const AppState& HotState() {
   return state;
 }
 
+// The R-value charts at their largest: every tube of the shipped SI table, all twelve
+// nominal thicknesses and ten R-values, k from a mean temperature.
+const AppState& RValueState() {
+  static const AppState state = [] {
+    AppState s = Shipped();
+    s.settings.setUnitSystem(2);
+    s.settings.setInteger(kSecRValue, "IDFrom", 0);
+    s.settings.setInteger(kSecRValue, "IDTo", int(NonEmpty(s.insul.tube[1][0]).size()) - 1);
+    s.settings.setInteger(kSecRValue, "ThFrom", 0);
+    s.settings.setInteger(kSecRValue, "ThTo", int(NonEmpty(s.insul.sheet[1][0]).size()) - 1);
+    s.settings.setInteger(kSecRValue, "RvalueFrom", 0);
+    s.settings.setInteger(kSecRValue, "RvalueTo", int(NonEmpty(s.params.rValue[1][0]).size()) - 1);
+    s.settings.setText(kSecRValue, "Tmean", "24");
+    return s;
+  }();
+  return state;
+}
+
 void BM_Compute(benchmark::State& st, const AnalysisDef* def, const AppState* s) {
   for (auto _ : st) {
     const ComputeResult r = ComputeChart(*def, *s);
@@ -144,6 +162,10 @@ int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);  // fonts and pictures for the charts
   for (const AnalysisDef* def : AllAnalyses()) {
+    if (IsRValueAnalysis(def->id)) {
+      Register("", def, &RValueState());
+      continue;
+    }
     const bool hot = IsHotAnalysis(def->id);
     Register("", def, hot ? &HotState() : &ChilledState(false));
     if (!hot) Register("Calculated/", def, &ChilledState(true));

@@ -9,6 +9,7 @@
 #include "analyses/analysis_registry.h"
 #include "charts/chart_data.h"
 #include "model/app_state.h"
+#include "model/param_tables.h"
 #include "print/print_job.h"
 
 namespace {
@@ -42,6 +43,17 @@ ChartData OverallCost() {
   return Computed("hot.overall", 0);
 }
 
+// The R-value graph over every tube of the shipped SI table and all nominal thicknesses.
+ChartData RValueGraph() {
+  AppState s = BenchState(QCoreApplication::applicationDirPath());
+  s.settings.setUnitSystem(2);
+  s.settings.setInteger(kSecRValue, "IDFrom", 0);
+  s.settings.setInteger(kSecRValue, "IDTo", int(NonEmpty(s.insul.tube[1][0]).size()) - 1);
+  s.settings.setInteger(kSecRValue, "ThFrom", 0);
+  s.settings.setInteger(kSecRValue, "ThTo", int(NonEmpty(s.insul.sheet[1][0]).size()) - 1);
+  return ComputeChart(*FindAnalysis("rvalue.kconst"), s).data;
+}
+
 void Run(benchmark::State& st, const ChartData& chart) {
   QTemporaryDir out;
   // The shipped data (pictures, language files, tables) next to the benchmark.
@@ -60,7 +72,12 @@ void BM_PrintOverallCostToPdf(benchmark::State& st) {
 }
 
 BENCHMARK(BM_PrintPipeSizeGraphToPdf)->Unit(benchmark::kMillisecond);
+void BM_PrintRValueGraphToPdf(benchmark::State& st) {
+  Run(st, RValueGraph());
+}
+
 BENCHMARK(BM_PrintOverallCostToPdf)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PrintRValueGraphToPdf)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

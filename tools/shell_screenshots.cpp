@@ -8,13 +8,16 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include "analyses/rvalue/k_line.h"
 #include "screenshot_session.h"
 #include "shell/insul_cost_dialog.h"
 #include "shell/insul_size_dialog.h"
+#include "shell/k_value_dialog.h"
 #include "shell/local_conditions_dialog.h"
 #include "shell/main_bar.h"
 #include "shell/main_menu.h"
 #include "shell/param_dialog.h"
+#include "shell/rvalue_dialog.h"
 #include "shell/splash_view.h"
 #include "shell/wait_dialog.h"
 
@@ -66,6 +69,19 @@ int main(int argc, char* argv[]) {
   w.openItem(2);
   session.shoot("hot_dialog");
   w.hotDialog().hide();
+
+  // The R-value screen: both charts with the dialog beside them, then the k-value dialog
+  // with its point dragged to the middle of the line.
+  w.openItem(6);
+  for (const char* chart : {"kConstSpdBtn", "RConstSpdBtn"}) {
+    w.rValueDialog().findChild<QPushButton*>(chart)->click();
+    session.shoot(QString("rvalue_") + (chart[0] == 'k' ? "kconst" : "rconst"));
+  }
+  w.rValueDialog().hide();
+  w.bar().findChild<QPushButton*>("kCalcBitBtn")->click();
+  w.kValueDialog().movePointTo((qora::kline::kMinX + qora::kline::kMaxX) / 2);
+  session.shoot("k_value");
+  w.kValueDialog().hide();
 
   w.showMainMenu();
   w.waitDialog().showNow(w.geometry());

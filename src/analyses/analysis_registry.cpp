@@ -2,13 +2,14 @@
 
 #include "analyses/chilled/chilled_analyses.h"
 #include "analyses/hot/hot_analyses.h"
+#include "analyses/rvalue/rvalue_analyses.h"
 
 namespace qora {
 
 const std::vector<const AnalysisDef*>& AllAnalyses() {
   static const std::vector<const AnalysisDef*> all = [] {
     std::vector<const AnalysisDef*> list;
-    for (const auto* family : {&ChilledAnalyses(), &HotAnalyses()}) {
+    for (const auto* family : {&ChilledAnalyses(), &HotAnalyses(), &RValueAnalyses()}) {
       for (const AnalysisDef& def : *family) list.push_back(&def);
     }
     return list;

@@ -8,7 +8,8 @@
 
 namespace qora {
 
-// The chilled-water analyses, then the hot-water ones, each in selector order.
+// The chilled-water analyses, then the hot-water ones, then the R-value charts, each in
+// selector order.
 const std::vector<const AnalysisDef*>& AllAnalyses();
 const AnalysisDef* FindAnalysis(AnalysisId id);
 const AnalysisDef* FindAnalysis(std::string_view cliName);

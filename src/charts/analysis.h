@@ -37,4 +37,9 @@ struct AnalysisDef {
 // the one way every caller gets a chart.
 ComputeResult ComputeChart(const AnalysisDef& def, const AppState& state);
 
+// What a compute returns: a refusal by name, or the chart values, refused after all when
+// a value or axis cannot be shown (ChartRefusal).
+ComputeResult Refused(std::string why);
+ComputeResult Finished(ChartData data);
+
 }  // namespace qora

@@ -59,7 +59,8 @@ std::string ChartRefusal(const ChartData& d) {
   check(d.stockEnergyCost);
   check(d.stockInsulationCost);
   check(d.stockTotalCost);
-  check(std::array<Real, 7>{d.chartDewPoint, d.xAxis.lo, d.xAxis.hi, d.xAxis.step, d.yAxis.lo,
+  check(d.rowValues);
+  check(std::array<Real, 8>{d.k, d.chartDewPoint, d.xAxis.lo, d.xAxis.hi, d.xAxis.step, d.yAxis.lo,
                             d.yAxis.hi, d.yAxis.step});
   if (!finite) return "not-finite";
   // A step of 0 is what NiceAxis and ExactAxis give for limits they cannot round.

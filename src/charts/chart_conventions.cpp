@@ -114,14 +114,23 @@ void DrawPipeSizeAxis(Canvas& c, const ChartGeometry& g, const LanguageTexts& la
   SetTextStyle(c, lang, g.axisText);
   SetPicBrush(c, kWhite, BrushStyle::Clear);
   const bool twoRows = to - from >= 11;
+  // A name that would run into the last one written on its row is left out (long tube
+  // names on a narrow chart); the grid line and the read-out still name the column.
+  const double space = c.textSize(QStringLiteral(" ")).width();
+  double rowEnd[2] = {-1e300, -1e300};
   for (int j = from; j <= to; ++j) {
     const double x = g.plot.x0 + ColumnOffset(g, j, from, to);
     GridPen(c, g);
     PicLine(c, x, g.plot.y0, x, g.plot.y1, g.gridColour);
     const QString name =
         j >= 1 && j <= static_cast<int>(sizeNames.size()) ? sizeNames[j - 1] : QString();
-    const double y = g.plot.y1 + (twoRows && j % 2 == 1 ? g.secondRowGap : g.labelGap);
-    PicText(c, HAlign::Centre, VAlign::Top, name, x, y);
+    const int row = twoRows && j % 2 == 1 ? 1 : 0;
+    const double half = c.textSize(name).width() / 2;
+    if (!name.isEmpty()) {
+      if (x - half < rowEnd[row] + space) continue;
+      rowEnd[row] = x + half;
+    }
+    PicText(c, HAlign::Centre, VAlign::Top, name, x, g.plot.y1 + (row ? g.secondRowGap : g.labelGap));
   }
 }
 

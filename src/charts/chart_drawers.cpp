@@ -80,6 +80,8 @@ ChartKind KindOf(AnalysisId id) {
     case AnalysisId::ChilledRHConst:
     case AnalysisId::HotKConst:
     case AnalysisId::HotTConst:
+    case AnalysisId::RValueKConst:
+    case AnalysisId::RValueRConst:
       return ChartKind::Grid;
     case AnalysisId::ChilledOverall:
     case AnalysisId::HotOverall:
@@ -94,7 +96,12 @@ int AxesModeOf(AnalysisId id) {
 }
 
 bool IsHotAnalysis(AnalysisId id) {
-  return static_cast<int>(id) >= static_cast<int>(AnalysisId::HotKConst);
+  return static_cast<int>(id) >= static_cast<int>(AnalysisId::HotKConst) &&
+         static_cast<int>(id) <= static_cast<int>(AnalysisId::HotOverall);
+}
+
+bool IsRValueAnalysis(AnalysisId id) {
+  return id == AnalysisId::RValueKConst || id == AnalysisId::RValueRConst;
 }
 
 Real StockThickness(int unitSystem, int n) {
@@ -118,7 +125,7 @@ PixelTables DrawChart(Canvas& c, const ChartGeometry& g, const LanguageTexts& la
 PixelTables DrawScreenChart(Canvas& c, const ChartLayout& layout, const AppState& state,
                             const ChartData& data) {
   DrawChartBackground(c, layout, BrandPicturesFor(state));
-  return DrawChart(c, ScreenChartGeometry(layout, KindOf(data.analysis)), state.lang, data);
+  return DrawChart(c, ScreenChartGeometry(layout, data.analysis), state.lang, data);
 }
 
 PixelTables DrawGridChart(Canvas& c, const ChartGeometry& g, const LanguageTexts& lang,
@@ -138,7 +145,7 @@ PixelTables DrawGridChart(Canvas& c, const ChartGeometry& g, const LanguageTexts
   }
   // The last curve first, so the first one of the range lies on top.
   for (int r = d.curveTo; r >= d.curveFrom && r >= 1; --r) {
-    if (r > 10) continue;
+    if (r > kMaxCurves) continue;
     Points points;
     for (int j = d.sizeFrom; j <= d.sizeTo && j >= 1 && j <= 40; ++j) {
       const Real v = d.chartResults[r - 1][j - 1];

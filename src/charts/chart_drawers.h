@@ -19,6 +19,8 @@ struct LanguageTexts;
 ChartKind KindOf(AnalysisId id);
 // True for the analyses of the hot-water screen.
 bool IsHotAnalysis(AnalysisId id);
+// True for the two charts of the R-value screen.
+bool IsRValueAnalysis(AnalysisId id);
 // The axes-box mode of a chart on a screen: 1 for the grid charts (legend column), else 2.
 int AxesModeOf(AnalysisId id);
 

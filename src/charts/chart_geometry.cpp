@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "charts/chart_drawers.h"
+
 namespace qora {
 
 double ChartGeometry::snap(double v) const {
@@ -68,6 +70,12 @@ ChartGeometry ScreenChartGeometry(const ChartLayout& l, ChartKind kind) {
   g.resultInside = true;
   g.resultX = box.x0 + box.width() / 2;
   g.resultY = box.y0 + fs;
+  return g;
+}
+
+ChartGeometry ScreenChartGeometry(const ChartLayout& l, AnalysisId analysis) {
+  ChartGeometry g = ScreenChartGeometry(l, KindOf(analysis));
+  if (analysis == AnalysisId::RValueKConst) g.legendStep = RoundPixel(l.PlotWidth / 29.0);
   return g;
 }
 

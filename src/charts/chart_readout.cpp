@@ -33,7 +33,7 @@ ReadoutHit NearestPoint(const ChartData& d, const PixelTables& p, const AxesRect
   ReadoutHit best;
   switch (KindOf(d.analysis)) {
     case ChartKind::Grid:
-      for (int r = d.curveFrom; r >= 1 && r <= d.curveTo && r <= 10; ++r) {
+      for (int r = d.curveFrom; r >= 1 && r <= d.curveTo && r <= kMaxCurves; ++r) {
         for (int j = d.sizeFrom; j >= 1 && j <= d.sizeTo && j <= 40; ++j) {
           Visit(best, box.x0 + p.columnX[j - 1], box.y1 - p.cellY[r - 1][j - 1], mx, my, r, j, 0);
         }
@@ -107,6 +107,12 @@ QString ReadoutText(const ChartData& d, const AppState& state, const ReadoutHit&
       return V(td, d.curveX[i]) + " " + unit(kQThickness) + "=" + V(1, d.curveE[i]) + " " +
              costUnit;
     }
+    case AnalysisId::RValueKConst:
+      return " " + V(ip ? 2 : 4, d.chartResults[hit.curve - 1][hit.index - 1]) + " " +
+             unit(kQResistance);
+    case AnalysisId::RValueRConst:
+      return " " + V(ip ? 2 : 1, d.chartResults[hit.curve - 1][hit.index - 1]) + " " +
+             unit(kQThickness);
     case AnalysisId::ChilledOverall:
     case AnalysisId::HotOverall: {
       const std::array<const std::array<Real, 15>*, 3> series = {

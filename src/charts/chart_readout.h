@@ -20,7 +20,7 @@ struct ReadoutHit {
   bool found = false;
   int distance = kReadoutSearchDistance;  // round(sqrt(dx² + dy²))
   int x = 0, y = 0;                       // the point in picture pixels
-  // Grid charts: curve list position (1..10) and pipe-size position (1..40).
+  // Grid charts: curve list position (1..12) and pipe-size or tube position (1..40).
   // Curve charts: index 0..40. Overall cost: series 0 energy, 1 insulation, 2 total, and
   // the stocked thickness index 0..14.
   int curve = 0, index = 0, series = 0;

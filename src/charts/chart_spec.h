@@ -45,10 +45,10 @@ struct ChartSpec {
   QString xUnit;  // unit label of the abscissa (thickness, length, time)
   QString yUnit;  // unit label of the ordinate, shown above the axis in brackets
 
-  // Thickness over pipe sizes: one curve per list position 1..10.
+  // Thickness (or R) over pipe sizes or tubes: one curve per list position 1..12.
   LegendDirection direction = LegendDirection::Upward;
   QString legendHeading;
-  std::array<QString, 10> curveLabels;
+  std::array<QString, 12> curveLabels;
   std::vector<QString> sizeNames;  // by pipe-size position 1..40
 
   // One curve: curveE (energy, cost) instead of curveY (temperatures).

@@ -18,6 +18,9 @@ enum class FieldKind {
   TsurfTyped,    // surface-temperature list, or a value typed into the box
   Number,        // edit box with the numeric key filter
   Hours,         // track bar 1..48 hours
+  TubeList,      // labels of the insulation tubes (nominal inside diameters)
+  SheetList,     // labels of the nominal insulation thicknesses
+  RValueList,    // labels of the R-values
 };
 
 // How the caption above a control is made.

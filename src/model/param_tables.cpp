@@ -15,14 +15,6 @@ QString UnitComment(const LanguageTexts& n, int u, int code) {
 
 }  // namespace
 
-QStringList NonEmpty(const std::array<QString, 10>& list) {
-  QStringList out;
-  for (const QString& s : list) {
-    if (!s.isEmpty()) out.append(s);
-  }
-  return out;
-}
-
 QStringList PipeSizeNames(const ParamTables& t, int pipeType, int unit) {
   QStringList out;
   if (pipeType < 1 || pipeType > 2 || unit < 1 || unit > 3) return out;

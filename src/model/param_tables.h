@@ -28,7 +28,14 @@ struct ParamTables {
 
 // Non-empty texts of a list, in table order (what a combo box is filled with).
 QStringList PipeSizeNames(const ParamTables& t, int pipeType, int unit);
-QStringList NonEmpty(const std::array<QString, 10>& list);
+template <size_t N>
+QStringList NonEmpty(const std::array<QString, N>& list) {
+  QStringList out;
+  for (const QString& s : list) {
+    if (!s.isEmpty()) out.append(s);
+  }
+  return out;
+}
 
 // Clears the pipe-size and k tables, then reads the file; a missing file leaves those
 // three empty and the others unchanged; a short file gives empty entries. Value lines are

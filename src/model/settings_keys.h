@@ -190,6 +190,9 @@ inline constexpr SettingKey kSettingKeys[] = {
     {kSecRValue, "ThTo", keys_detail::I, "4"},
     {kSecRValue, "RvalueFrom", keys_detail::I, "0"},
     {kSecRValue, "RvalueTo", keys_detail::I, "4"},
+    // The chart chosen in the R-value dialog (1 R at constant k, 2 thickness at constant
+    // R; 0 none), so a restart reopens it.
+    {kSecRValue, "Analysis", keys_detail::I, "0", 0, 0, 2},
 
     // Typed values of the list-or-typed boxes of the hot-water screen.
     {kSecHot, "k_Const_kTyped", keys_detail::X, "", kQConductivity},

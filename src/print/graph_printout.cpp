@@ -66,8 +66,11 @@ void PrintAnalysisGraph(Canvas& page, const ChartData* chart, const AppState& st
   PrintGraphPageFrame(page, state);
   if (!chart) return;
   const QSizeF size = page.size();
-  DrawChart(page, PageChartGeometry(size.width(), size.height(), KindOf(chart->analysis)),
-            state.lang, *chart);
+  ChartGeometry g = PageChartGeometry(size.width(), size.height(), KindOf(chart->analysis));
+  // Twelve nominal thicknesses: the legend closes up so that its top entry stays below
+  // the legend's heading, as on the screen.
+  if (chart->analysis == AnalysisId::RValueKConst) g.legendStep = g.plot.height() / 13;
+  DrawChart(page, g, state.lang, *chart);
 }
 
 void PrintChilledGraph(Canvas& page, const ChartData* chart, const AppState& state) {

@@ -14,6 +14,7 @@
 
 #include "engine/units.h"
 #include "model/app_state.h"
+#include "shell/click_label.h"
 #include "shell/num_key_filter.h"
 
 namespace qora {
@@ -39,19 +40,6 @@ QLineEdit* MakeEdit(QWidget* parent, const char* name, AppState& state, const ch
   });
   return edit;
 }
-
-// The label that turns the ha selector into an open list when clicked.
-class ClickLabel : public QLabel {
- public:
-  using QLabel::QLabel;
-  std::function<void()> onClick;
-
- protected:
-  void mouseReleaseEvent(QMouseEvent* e) override {
-    if (onClick && e->button() == Qt::LeftButton) onClick();
-    QLabel::mouseReleaseEvent(e);
-  }
-};
 
 }  // namespace
 

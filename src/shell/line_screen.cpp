@@ -148,7 +148,9 @@ struct LineScreen::Private {
     const Readout hit = FindReadout(*last, pixels, layout, state, mouse);
     if (!hit.shown) return hideReadout();
     label->setText(hit.text);
-    const ReadoutPlacement at = PlaceReadout(hit.point, chart->pictureOrigin(), label->sizeHint());
+    const QPoint offset(names.readoutOffset, names.readoutOffset);
+    const ReadoutPlacement at =
+        PlaceReadout(hit.point, chart->pictureOrigin() + offset, label->sizeHint());
     marker->move(at.marker.topLeft());
     label->setGeometry(at.label);
     marker->show();
@@ -320,13 +322,19 @@ const QImage& LineScreen::chartImage() const {
 
 namespace {
 
-const ChartScreenNames kChilledNames = {
-    "ChillPanel",       "ChillText",        "Chilled Water Calculation",
-    "ChillImage",       "ChillHeadPanel",   "ChillMenuBitBtn",
-    "ChillPrintBitBtn", "ChillTableBitBtn", "ChillPtLabel"};
-const ChartScreenNames kHotNames = {"HotPanel",       "HotText",        "Hot Water Calculation",
-                                    "HotImage",       "HotHeadPanel",   "HotMenuBitBtn",
-                                    "HotPrintBitBtn", "HotTableBitBtn", "HotPtLabel"};
+const ChartScreenNames kChilledNames = {"ChillPanel",
+                                        "ChillText",
+                                        "Chilled Water Calculation",
+                                        "ChillImage",
+                                        "ChillHeadPanel",
+                                        "ChillMenuBitBtn",
+                                        "ChillPrintBitBtn",
+                                        "ChillTableBitBtn",
+                                        "ChillPtLabel",
+                                        0};
+const ChartScreenNames kHotNames = {
+    "HotPanel",      "HotText",        "Hot Water Calculation", "HotImage",   "HotHeadPanel",
+    "HotMenuBitBtn", "HotPrintBitBtn", "HotTableBitBtn",        "HotPtLabel", 0};
 
 }  // namespace
 

@@ -1,8 +1,9 @@
 // A chart screen: the title bar, the chart picture, the strip of command buttons with the
 // input panels of its analyses, the refresh cycle and the read-out point of the nearest
 // plotted point. It serves any list of analyses chosen by a selector window beside it
-// (the chilled-water and hot-water screens with their local-conditions dialogs). The
-// screen owns the last drawn chart (for the read-out, print and table).
+// (the chilled-water and hot-water screens with their local-conditions dialogs, the R-value
+// screen with its dialog). The screen owns the last drawn chart (for the read-out, print
+// and table).
 #pragma once
 
 #include <QImage>
@@ -30,6 +31,8 @@ struct ChartScreenNames {
   const char* print;          // "ChillPrintBitBtn"
   const char* table;          // "ChillTableBitBtn"
   const char* pointLabel;     // "ChillPtLabel"
+  // How far right of and below the point found the read-out marker and label sit.
+  int readoutOffset = 0;
 };
 
 class LineScreen : public Screen {

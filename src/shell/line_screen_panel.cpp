@@ -155,6 +155,12 @@ QStringList LinePanel::listFor(FieldKind kind) const {
     case FieldKind::TsurfList:
     case FieldKind::TsurfTyped:
       return NonEmpty(t.tsurf[u - 1]);
+    case FieldKind::TubeList:
+      return NonEmpty(state_.insul.tube[u - 1][0]);
+    case FieldKind::SheetList:
+      return NonEmpty(state_.insul.sheet[u - 1][0]);
+    case FieldKind::RValueList:
+      return NonEmpty(t.rValue[u - 1][0]);
     default:
       return {};
   }

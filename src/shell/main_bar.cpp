@@ -78,7 +78,6 @@ QLabel#BarMessage { color: #ffd27a; font-weight: bold; }
   connect(addButton("ConfigBitBtn", tr("Parameters"), tr("Parameters")), &QPushButton::clicked,
           this, &MainBar::paramsClicked);
   QPushButton* k = addButton("kCalcBitBtn", tr("k Value"), tr("k Value"));
-  k->setEnabled(false);  // the k-value dialog is not part of this program yet
   connect(k, &QPushButton::clicked, this, &MainBar::kValueClicked);
   connect(addButton("InsuSizeBitBtn", tr("Insulation Size"), tr("Insulation Size")),
           &QPushButton::clicked, this, &MainBar::insulSizeClicked);

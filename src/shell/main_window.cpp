@@ -6,12 +6,15 @@
 #include "shell/brand.h"
 #include "shell/insul_cost_dialog.h"
 #include "shell/insul_size_dialog.h"
+#include "shell/k_value_dialog.h"
 #include "shell/language_apply.h"
 #include "shell/line_screen.h"
 #include "shell/local_conditions_dialog.h"
 #include "shell/main_bar.h"
 #include "shell/main_menu.h"
 #include "shell/param_dialog.h"
+#include "shell/rvalue_dialog.h"
+#include "shell/rvalue_screen.h"
 #include "shell/screen_registry.h"
 #include "shell/splash_view.h"
 #include "shell/unit_relabel.h"
@@ -39,6 +42,7 @@ MainWindow::MainWindow(AppState& state, QWidget* parent) : QWidget(parent), stat
 
   // The dialogs and the registered screens, once.
   param_ = new ParamDialog(state_, this);
+  kValue_ = new KValueDialog(state_, this);
   insulCost_ = new InsulCostDialog(state_, this);
   insulSize_ = new InsulSizeDialog(state_, this);
   wait_ = new WaitDialog(this);
@@ -54,6 +58,8 @@ MainWindow::MainWindow(AppState& state, QWidget* parent) : QWidget(parent), stat
   param_->applyLanguage();
   chillDialog().applyLanguage();
   hotDialog().applyLanguage();
+  rValueDialog().applyLanguage();
+  ApplyLanguage(*kValue_, state_.lang, kValue_->objectName());
   insulCost_->applyLanguage();
   insulSize_->applyLanguage();
   wait_->applyLanguage(state_.lang);
@@ -64,6 +70,8 @@ MainWindow::MainWindow(AppState& state, QWidget* parent) : QWidget(parent), stat
   // OK: the screens refill their lists from the edited tables and redraw.
   connect(param_, &ParamDialog::settingsSaved, this, &MainWindow::afterSettingsLoad);
   connect(param_, &ParamDialog::settingsReloaded, this, &MainWindow::afterSettingsLoad);
+  // The parameters dialog is modal: the k-value dialog opened from it is its window then.
+  connect(param_, &ParamDialog::kValueRequested, this, [this] { showKValue(param_); });
   connect(param_, &ParamDialog::factorByChanged, this, [this] {
     applyFactorBy();
     refreshVisibleScreen();
@@ -76,6 +84,7 @@ void MainWindow::connectBar() {
   connect(bar_, &MainBar::unitClicked, this, &MainWindow::stepUnits);
   connect(bar_, &MainBar::returnClicked, this, &MainWindow::showMainMenu);
   connect(bar_, &MainBar::paramsClicked, this, [this] { showModal(*param_); });
+  connect(bar_, &MainBar::kValueClicked, this, [this] { showKValue(this); });
   connect(bar_, &MainBar::insulSizeClicked, this, [this] { showModal(*insulSize_); });
   connect(bar_, &MainBar::insulCostClicked, this, [this] { showModal(*insulCost_); });
 }
@@ -86,6 +95,13 @@ void MainWindow::showModal(QWidget& dialog) {
   dialog.show();
   dialog.raise();
   dialog.activateWindow();
+}
+
+void MainWindow::showKValue(QWidget* owner) {
+  if (kValue_->parentWidget() != owner) kValue_->setParent(owner, kValue_->windowFlags());
+  kValue_->show();
+  kValue_->raise();
+  kValue_->activateWindow();
 }
 
 void MainWindow::start() {
@@ -130,6 +146,10 @@ LocalConditionsDialog& MainWindow::hotDialog() const {
   return LocalDialogOf(*static_cast<LineScreen*>(screen(2)));
 }
 
+RValueDialog& MainWindow::rValueDialog() const {
+  return RValueDialogOf(*static_cast<LineScreen*>(screen(6)));
+}
+
 void MainWindow::openItem(int item) {
   if (item == 9) {
     exitProgram();
@@ -153,6 +173,7 @@ void MainWindow::relabelUnits(int oldSystem) {
   bar_->setUnitCaption(state_.lang.UnitSystemName(now));
   ConvertUnitValues(state_.settings, oldSystem);
   forEachScreen([oldSystem](Screen& s) { s.relabelUnits(oldSystem); });
+  kValue_->refresh();
 }
 
 void MainWindow::stepUnits() {

@@ -13,12 +13,14 @@ namespace qora {
 struct AppState;
 class InsulCostDialog;
 class InsulSizeDialog;
+class KValueDialog;
 class LineScreen;
 class LocalConditionsDialog;
 class Screen;
 class MainBar;
 class MainMenu;
 class ParamDialog;
+class RValueDialog;
 class SplashView;
 class WaitDialog;
 
@@ -55,6 +57,8 @@ class MainWindow : public QWidget {
   Screen* screen(int item) const;
   LocalConditionsDialog& chillDialog() const;
   LocalConditionsDialog& hotDialog() const;
+  RValueDialog& rValueDialog() const;
+  KValueDialog& kValueDialog() const { return *kValue_; }
   InsulSizeDialog& insulSizeDialog() const { return *insulSize_; }
   InsulCostDialog& insulCostDialog() const { return *insulCost_; }
   WaitDialog& waitDialog() const { return *wait_; }
@@ -67,6 +71,8 @@ class MainWindow : public QWidget {
  private:
   void connectBar();
   void showModal(QWidget& dialog);
+  // Shows the k-value dialog as a window of `owner` (the main window or a modal dialog).
+  void showKValue(QWidget* owner);
   // Every registered screen, in menu order.
   template <class F>
   void forEachScreen(F&& f) const {
@@ -81,6 +87,7 @@ class MainWindow : public QWidget {
   QWidget* screenArea_ = nullptr;
   MainBar* bar_ = nullptr;
   ParamDialog* param_ = nullptr;
+  KValueDialog* kValue_ = nullptr;
   InsulCostDialog* insulCost_ = nullptr;
   InsulSizeDialog* insulSize_ = nullptr;
   WaitDialog* wait_ = nullptr;

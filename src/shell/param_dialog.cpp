@@ -70,7 +70,7 @@ ParamDialog::ParamDialog(AppState& state, QWidget* parent) : QDialog(parent), st
   auto* kButton = new QPushButton(tr("k Value..."), pages_->widget(1));
   kButton->setObjectName("kCalcBitBtn");
   kButton->setToolTip(QStringLiteral("QORALINE k Value"));
-  kButton->setEnabled(false);  // the k-value dialog is not part of this program yet
+  connect(kButton, &QPushButton::clicked, this, &ParamDialog::kValueRequested);
   pages_->widget(1)->layout()->addWidget(kButton);
 
   auto* buttons = new QDialogButtonBox(this);

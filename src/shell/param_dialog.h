@@ -48,6 +48,8 @@ class ParamDialog : public QDialog {
   void settingsReloaded();
   // The ha selector changed FactorBy: ha boxes switch and the line screens recalculate.
   void factorByChanged();
+  // The k button: show the k-value dialog.
+  void kValueRequested();
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -4,6 +4,7 @@
 #include "shell/form_screen.h"
 #include "shell/line_screen.h"
 #include "shell/main_window.h"
+#include "shell/rvalue_screen.h"
 
 namespace qora {
 
@@ -43,6 +44,10 @@ const std::vector<ScreenEntry>& ScreenRegistry() {
              QWidget* area) { return MakeForm(s, FormId::Storage, dialogs, area); }},
       {5, [](AppState& s, QWidget* dialogs,
              QWidget* area) { return MakeForm(s, FormId::Operating, dialogs, area); }},
+      {6,
+       [](AppState& s, QWidget* dialogs, QWidget* area) -> Screen* {
+         return MakeRValueScreen(s, dialogs, area);
+       }},
       DocumentEntry(7, DocumentKind::Appendix),
       DocumentEntry(8, DocumentKind::Conversion),
   };

@@ -1,7 +1,8 @@
 // No two texts of a chart overlap and none leaves the picture, on the screens the program
 // is laid out for, in every unit system, with the texts measured in the fonts the set-up
 // installs. The charts are those of the shipped settings (converted as the unit button
-// converts them), and the grid charts once more with every pipe size of the table.
+// converts them), and the grid charts once more with every pipe size of the table (the
+// R-value charts with every tube and all twelve nominal thicknesses or ten R-values).
 #include <gtest/gtest.h>
 
 #include <QRectF>
@@ -89,6 +90,15 @@ TEST_F(ChartOverlap, NoTwoTextsOverlapAndNoneLeavesThePicture) {
               s.settings.setInteger(section, KeyName::runtime(key), last);
           }
         }
+        const int u = s.settings.unitSystem();
+        s.settings.setInteger(kSecRValue, "IDFrom", 0);
+        s.settings.setInteger(kSecRValue, "IDTo", int(NonEmpty(s.insul.tube[u - 1][0]).size()) - 1);
+        s.settings.setInteger(kSecRValue, "ThFrom", 0);
+        s.settings.setInteger(kSecRValue, "ThTo",
+                              int(NonEmpty(s.insul.sheet[u - 1][0]).size()) - 1);
+        s.settings.setInteger(kSecRValue, "RvalueFrom", 0);
+        s.settings.setInteger(kSecRValue, "RvalueTo",
+                              int(NonEmpty(s.params.rValue[u - 1][0]).size()) - 1);
       }
       for (const AnalysisDef* def : AllAnalyses()) {
         if (allSizes && KindOf(def->id) != ChartKind::Grid) continue;
@@ -117,7 +127,7 @@ TEST_F(ChartOverlap, NoTwoTextsOverlapAndNoneLeavesThePicture) {
       }
     }
   }
-  EXPECT_EQ(charts, 3 * (16 + 4) * 3);
+  EXPECT_EQ(charts, 3 * (18 + 6) * 3);
 }
 
 }  // namespace

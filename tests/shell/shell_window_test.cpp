@@ -17,6 +17,7 @@
 #include "shell/main_menu.h"
 #include "shell/param_dialog.h"
 #include "shell/qdt_grid.h"
+#include "shell/rvalue_dialog.h"
 #include "shell/screen.h"
 #include "shell_fixture.h"
 
@@ -176,8 +177,11 @@ TEST_F(WindowTest, MenuClickOpensTheChilledScreenAndReturnHidesIt) {
   EXPECT_TRUE(menu.isVisible());
   EXPECT_FALSE(window->bar().isVisible());
   EXPECT_FALSE(window->chillDialog().isVisible());
-  window->openItem(6);  // the R-value screen is not part of this program yet: the menu stays
-  EXPECT_TRUE(menu.isVisible());
+  window->openItem(6);  // the R-value screen, with its dialog beside it
+  EXPECT_FALSE(menu.isVisible());
+  EXPECT_TRUE(window->rValueDialog().isVisible());
+  window->showMainMenu();
+  EXPECT_FALSE(window->rValueDialog().isVisible());
   window->openItem(0);  // the catalogue
   EXPECT_FALSE(menu.isVisible());
   ASSERT_TRUE(window->screen(0));

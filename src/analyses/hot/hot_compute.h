@@ -27,10 +27,5 @@ ComputeResult ComputeHeatLossCost(const AppState& state);
 // thickness, and the thickness for each standard surface temperature in column 1.
 ComputeResult ComputeOverall(const AppState& state);
 
-// A refusal, or the drawn result when every value can be shown: "not-finite" for NaN or
-// infinity, "value-too-large" beyond ±1e12.
-ComputeResult Refused(std::string why);
-ComputeResult Finished(ChartData data);
-
 }  // namespace hot
 }  // namespace qora

@@ -88,18 +88,4 @@ ComputeResult ComputeTConst(const AppState& state) {
   return ComputeThicknessChart(state, Rows::Conductivities);
 }
 
-ComputeResult Refused(std::string why) {
-  ComputeResult result;
-  result.refusal = std::move(why);
-  return result;
-}
-
-ComputeResult Finished(ChartData data) {
-  if (std::string why = ChartRefusal(data); !why.empty()) return Refused(why);
-  ComputeResult result;
-  result.drawn = true;
-  result.data = std::move(data);
-  return result;
-}
-
 }  // namespace qora::hot

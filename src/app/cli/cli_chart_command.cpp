@@ -45,8 +45,10 @@ std::string ChartJson(const std::string& name, int unitSystem, const ComputeResu
   const ChartKind kind = KindOf(d.analysis);
   if (kind != ChartKind::Curve) {
     // A point no thickness can reach is null.
+    // Ten rows of list positions on the line screens, twelve on the R-value screen.
+    const size_t rows = IsRValueAnalysis(d.analysis) ? d.chartResults.size() : 10;
     o << ",\"chartResults\":[";
-    for (size_t i = 0; i < d.chartResults.size(); ++i) {
+    for (size_t i = 0; i < rows; ++i) {
       o << (i ? "," : "") << "[";
       for (size_t j = 0; j < d.chartResults[i].size(); ++j) {
         o << (j ? "," : "")
@@ -63,6 +65,9 @@ std::string ChartJson(const std::string& name, int unitSystem, const ComputeResu
     } else {
       o << ",\"curveY\":" << JsonArray(d.curveY);
     }
+  }
+  if (IsRValueAnalysis(d.analysis)) {
+    o << ",\"rowValues\":" << JsonArray(d.rowValues) << ",\"k\":" << FormatNumber(d.k);
   }
   if (d.analysis == AnalysisId::ChilledTsurf) {
     o << ",\"chartDewPoint\":" << FormatNumber(d.chartDewPoint);
@@ -100,7 +105,9 @@ int RunChart(const std::vector<std::string>& args) {
        {"png", "FILE", "write the chart picture as the screen draws it (needs --screen)"},
        kScreenOption,
        {"pdf", "FILE", "write the printed page of the chart"}},
-      {{"ANALYSIS", "chilled.kconst ... chilled.overall, hot.kconst ... hot.overall"}});
+      {{"ANALYSIS",
+        "chilled.kconst ... chilled.overall, hot.kconst ... hot.overall, rvalue.kconst, "
+        "rvalue.rconst"}});
   if (auto exit = c.parse(args)) return *exit;
   const QStringList names = c.positional();
   if (names.isEmpty()) return UsageError("missing ANALYSIS");

@@ -1,6 +1,6 @@
 // Commands that expose the engine for scripting and checking: dew point, relative
-// humidity and unit conversion. Arguments are strictly numeric: unlike a typed field,
-// "abc" or "12abc" is an error here, not 0.
+// humidity, k at a mean temperature and unit conversion. Arguments are strictly numeric: unlike a
+// typed field, "abc" or "12abc" is an error here, not 0.
 #include <iostream>
 #include <optional>
 #include <string>
@@ -11,6 +11,7 @@
 #include "engine/calc_context.h"
 #include "engine/number_text.h"
 #include "engine/psychro.h"
+#include "engine/surface.h"
 #include "engine/units.h"
 
 namespace qora::cli {
@@ -77,6 +78,17 @@ int RunDewPoint(const std::vector<std::string>& args) {
   return PrintNumber(DewPoint(ctx, tdb, rh));
 }
 
+int RunKMean(const std::vector<std::string>& args) {
+  CommandLine c("kmean --units N --tmean T", {kUnits, {"tmean", "T", "mean temperature"}});
+  if (auto exit = c.parse(args)) return *exit;
+  CalcContext ctx;
+  long double tMean = 0;
+  if (auto err = UnitSystemOption(c, "units", ctx.unitSystem)) return UsageError(*err);
+  if (auto err = NumberOption(c, "tmean", tMean)) return UsageError(*err);
+  if (auto err = NoPositional(c)) return UsageError(*err);
+  return PrintNumber(kAtMeanTemperature(ctx, tMean));
+}
+
 int RunRelativeHumidity(const std::vector<std::string>& args) {
   CommandLine c("rh --units N --tdb T --tdp T2",
                 {kUnits, kTdb, {"tdp", "T2", "dew-point temperature"}});
@@ -116,6 +128,7 @@ int RunConvert(const std::vector<std::string>& args) {
 
 const CliCommandRegistration kDewPoint({"dewpoint", "dewpoint --units N --tdb T --rh RH",
                                         RunDewPoint});
+const CliCommandRegistration kKMean({"kmean", "kmean --units N --tmean T", RunKMean});
 const CliCommandRegistration kRelativeHumidity({"rh", "rh --units N --tdb T --tdp T2",
                                                 RunRelativeHumidity});
 const CliCommandRegistration kConvert({"convert", "convert --code C --from S --to S VALUE",
