@@ -66,7 +66,7 @@ TEST(EditionDocuments, SameSectionsAndTablesAsTheEnglishDocuments) {
     PageSources english(en.state), edition(ed.state);
     for (const Document& d : kDocuments) {
       const QStringList keys = Keys("EN", d.base);
-      ASSERT_GT(keys.size(), 10) << d.base;
+      ASSERT_GE(keys.size(), 10) << d.base;
       QStringList own = Keys(e.folder, d.base);
       EXPECT_EQ(QSet<QString>(own.begin(), own.end()), QSet<QString>(keys.begin(), keys.end()))
           << e.folder << " " << d.base;
@@ -121,7 +121,7 @@ TEST(EditionDocuments, WrittenInTheEditionsScriptAndCoveredByItsFaces) {
         for (char32_t c : PlainText(src.section(d.base, key).join(QString())).toUcs4())
           if (c > 0x20 && c != '\t') used.insert(c);
       const auto count = [&](auto pred) { return std::count_if(used.begin(), used.end(), pred); };
-      EXPECT_GT(count(han), 100) << e.folder << " " << d.base;
+      EXPECT_GT(count(han), 50) << e.folder << " " << d.base;
       if (e.langIndex == 4) {
         EXPECT_GT(count(kana), 40) << d.base;
       } else {
@@ -154,7 +154,7 @@ TEST(EditionDocuments, LegacyCodePageCopiesReadAsTheShippedFiles) {
       const QByteArray bytes = encode.encode(QString::fromUtf8(shipped.home.readFile(file)));
       EXPECT_FALSE(encode.hasError()) << file.toStdString();
       QStringDecoder utf8(QStringDecoder::Utf8);
-      (void)utf8.decode(bytes);
+      const QString asUtf8 = utf8.decode(bytes);
       EXPECT_TRUE(utf8.hasError()) << file.toStdString();  // so the reader takes the legacy path
       legacy.write(file, bytes);
     }
