@@ -13,6 +13,7 @@
 #include <QSet>
 #include <algorithm>
 #include <set>
+#include <string>
 
 #include "document_home.h"
 #include "documents/page_sources.h"
@@ -58,12 +59,24 @@ std::multiset<QString> Numbers(const QStringList& lines) {
   return out;
 }
 
-TEST(EditionDocuments, SameSectionsAndTablesAsTheEnglishDocuments) {
+// Calls `check` with every section of the English documents and the same section of each
+// edition's.
+template <typename Check>
+void ForEachSection(Check check) {
   for (const Edition& e : kEditions) {
     DocumentHome en, ed;
     DocumentHome::Shipped(en, 1);
     DocumentHome::Shipped(ed, e.langIndex);
     PageSources english(en.state), edition(ed.state);
+    for (const Document& d : kDocuments)
+      for (const QString& key : Keys("EN", d.base))
+        check(std::string(e.folder) + " " + d.base + " " + key.toStdString(),
+              english.section(d.base, key), edition.section(d.base, key));
+  }
+}
+
+TEST(EditionDocuments, SameSectionsAndTablesAsTheEnglishDocuments) {
+  for (const Edition& e : kEditions) {
     for (const Document& d : kDocuments) {
       const QStringList keys = Keys("EN", d.base);
       ASSERT_GE(keys.size(), 10) << d.base;
@@ -71,38 +84,27 @@ TEST(EditionDocuments, SameSectionsAndTablesAsTheEnglishDocuments) {
       EXPECT_EQ(QSet<QString>(own.begin(), own.end()), QSet<QString>(keys.begin(), keys.end()))
           << e.folder << " " << d.base;
       EXPECT_EQ(own.removeDuplicates(), 0) << e.folder << " " << d.base;
-      for (const QString& key : keys) {
-        const QStringList a = english.section(d.base, key), b = edition.section(d.base, key);
-        const std::string where = std::string(e.folder) + " " + key.toStdString();
-        EXPECT_EQ(a.isEmpty(), b.isEmpty()) << where;
-        if (a.isEmpty() || !a.first().contains('\t')) continue;
-        // A table: row for row, cell for cell.
-        ASSERT_EQ(a.size(), b.size()) << where;
-        for (qsizetype r = 0; r < a.size(); ++r)
-          EXPECT_EQ(a[r].count('\t'), b[r].count('\t')) << where << " row " << r;
-      }
     }
   }
+  ForEachSection([](const std::string& where, const QStringList& a, const QStringList& b) {
+    EXPECT_EQ(a.isEmpty(), b.isEmpty()) << where;
+    if (a.isEmpty() || !a.first().contains('\t')) return;
+    // A table: row for row, cell for cell.
+    ASSERT_EQ(a.size(), b.size()) << where;
+    for (qsizetype r = 0; r < a.size(); ++r)
+      EXPECT_EQ(a[r].count('\t'), b[r].count('\t')) << where << " row " << r;
+  });
 }
 
 // Unit factors, constants, sizes and project figures: a number of the English text that
 // the translation lacks was dropped or mistyped.
 TEST(EditionDocuments, EveryNumberOfTheEnglishTextIsCarriedOver) {
-  for (const Edition& e : kEditions) {
-    DocumentHome en, ed;
-    DocumentHome::Shipped(en, 1);
-    DocumentHome::Shipped(ed, e.langIndex);
-    PageSources english(en.state), edition(ed.state);
-    for (const Document& d : kDocuments) {
-      for (const QString& key : Keys("EN", d.base)) {
-        const auto want = Numbers(english.section(d.base, key));
-        const auto have = Numbers(edition.section(d.base, key));
-        for (const QString& n : std::set<QString>(want.begin(), want.end()))
-          EXPECT_GE(have.count(n), want.count(n))
-              << e.folder << " " << d.base << " " << key.toStdString() << ": " << n.toStdString();
-      }
-    }
-  }
+  ForEachSection([](const std::string& where, const QStringList& english,
+                    const QStringList& edition) {
+    const auto want = Numbers(english), have = Numbers(edition);
+    for (const QString& n : std::set<QString>(want.begin(), want.end()))
+      EXPECT_GE(have.count(n), want.count(n)) << where << ": " << n.toStdString();
+  });
 }
 
 // Written in the edition's script (not an English or a neighbour's file put in its folder),
