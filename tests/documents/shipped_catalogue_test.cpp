@@ -1,7 +1,7 @@
 // The shipped catalogue agrees with the program's own data: the conductivities of the
 // specification table are rows of the parameter file's k tables, and the packing tables
-// list exactly the tube and sheet sizes of the insulation-size file. Both editions, screen
-// and printed texts.
+// list exactly the tube and sheet sizes of the insulation-size file. Every edition with a
+// catalogue of its own, screen and printed texts.
 #include <gtest/gtest.h>
 
 #include <QRegularExpression>
@@ -53,7 +53,7 @@ void CheckConductivities(const QStringList& rows, const ParamTables& p, const ch
 }
 
 TEST(ShippedCatalogue, SpecificationConductivitiesAreRowsOfTheKTables) {
-  for (int lang : {1, 6}) {
+  for (int lang : {1, 3, 4, 6}) {
     DocumentHome h;
     DocumentHome::Shipped(h, lang);
     ParamTables p;
@@ -92,7 +92,7 @@ std::map<QString, QString> Listed(const QStringList& rows, const std::map<QStrin
 }
 
 TEST(ShippedCatalogue, PackingTablesListExactlyTheSizesOfTheInsulationFile) {
-  for (int lang : {1, 6}) {
+  for (int lang : {1, 3, 4, 6}) {
     DocumentHome h;
     DocumentHome::Shipped(h, lang);
     InsulTables t;
