@@ -48,7 +48,7 @@ double DrawSpecificationTable(Canvas& c, const QStringList& rows, const std::vec
   }
   SetPicBrush(c, kWhite, BrushStyle::Clear);
   return DrawTableRows(c, rows, TextColumns(bounds, s.textInset), s.rowHeight, top + s.textBottom,
-                       CellText::Bottom) -
+                       CellText::Bottom, s.textBottom) -
          s.textBottom;
 }
 
@@ -96,7 +96,7 @@ double DrawPackingTable(Canvas& c, const QStringList& rows, double x, double top
   }
   SetPicBrush(c, kWhite, BrushStyle::Clear);
   return DrawTableRows(c, rows, TextColumns(bounds, s.textInset), s.rowHeight, top + s.textBottom,
-                       CellText::Bottom) -
+                       CellText::Bottom, s.textBottom) -
          s.textBottom;
 }
 

@@ -57,7 +57,7 @@ double ConversionTable(Canvas& pic, const QStringList& rows, double top, double 
   for (int j = 1; j < columns; ++j)
     x.push_back(f.x + f.labelWidth1 + (j - 1) * f.rowHeight + kInset);
   const double first = top + std::max(0.0, (rowHeight - textHeight) / 2);
-  DrawTableRows(pic, rows, x, rowHeight, first, CellText::RichTop);
+  DrawTableRows(pic, rows, x, rowHeight, first, CellText::RichTop, rowHeight - (first - top));
   return top + rows.size() * rowHeight;
 }
 

@@ -1,6 +1,11 @@
 #include "documents/page_sources.h"
 
+#include <QFont>
+#include <QFontMetricsF>
+
 #include "model/app_state.h"
+#include "toolkit/canvas_state.h"
+#include "toolkit/font_families.h"
 
 namespace qora {
 
@@ -35,13 +40,35 @@ QStringList PageSources::section(const QString& base, const QString& key) {
   return SectionOf(f.lines, key);
 }
 
+namespace {
+
+// The pages step their lines and table rows by fixed amounts made for faces whose lines
+// are about 1.2 em tall. A face that leaves far more room (the Thai families take 1.6 to
+// 2 em for stacked vowels and tone marks) would run each line into the next; the page
+// then names the Latin family, whose line fits the step, and the face's own script comes
+// from the family list that follows it.
+void CompactLineFaces(LanguageTexts& texts) {
+  for (std::size_t i = 0; i < texts.fonts.size(); ++i) {
+    const QString face = texts.Font(static_cast<int>(i));
+    QFont font;
+    font.setFamilies(FontFamilies(face, true));
+    font.setPixelSize(100);
+    if (QFontMetricsF(font).height() > 150) texts.fonts[i] = QString::fromLatin1(kLatinFace);
+  }
+}
+
+}  // namespace
+
 const LanguageTexts& PageSources::faces(const QString& base) {
   const int edition = file(base).edition;
-  if (edition == state_.lang.langIndex) return state_.lang;
   auto it = otherEditions_.find(edition);
   if (it == otherEditions_.end()) {
-    LanguageTexts texts = BuiltinLanguageTexts();
-    LoadLanguageTexts(texts, state_.appDir, edition);
+    LanguageTexts texts = state_.lang;
+    if (edition != state_.lang.langIndex) {
+      texts = BuiltinLanguageTexts();
+      LoadLanguageTexts(texts, state_.appDir, edition);
+    }
+    CompactLineFaces(texts);
     it = otherEditions_.emplace(edition, std::move(texts)).first;
   }
   return it->second;

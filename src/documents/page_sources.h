@@ -53,8 +53,8 @@ class PageSources {
 
   const AppState& state_;
   QHash<QString, File> files_;
-  // The message texts of an edition other than the loaded one whose file a page is drawn
-  // from (the English one standing in), read once.
+  // The faces of each edition whose file a page is drawn from (the loaded one, or the
+  // English one standing in), with faces of very tall lines replaced, made once.
   std::map<int, LanguageTexts> otherEditions_;
   QHash<QString, Picture> pictures_;
   QStringList missing_;

@@ -81,8 +81,9 @@ CellWidths WidestCells(const Canvas& c, const QStringList& rows, double inset, C
 }
 
 double DrawTableRows(Canvas& c, const QStringList& lines, const std::vector<double>& columnX,
-                     double step, double y0, CellText how) {
+                     double step, double y0, CellText how, double room) {
   const int columns = static_cast<int>(columnX.size());
+  const double size = c.fontSize();
   for (qsizetype i = 0; i < lines.size(); ++i) {
     const double y = y0 + i * step;
     const QStringList cells = SplitCells(lines[i], columns);
@@ -90,11 +91,24 @@ double DrawTableRows(Canvas& c, const QStringList& lines, const std::vector<doub
       const QString& cell = cells[j];
       if (cell.isEmpty()) continue;
       const double x = columnX[static_cast<std::size_t>(j)];
+      const QString plain = how == CellText::RichTop ? PlainText(cell) : cell;
+      // Rich text raises its superscripts a little above the line: it takes 90 % of the
+      // room and is centred in it.
+      const double target = how == CellText::RichTop ? 0.9 * room : room;
+      double fitted = size;
+      for (int tries = 0; tries < 4; ++tries) {
+        const double height = c.textHeight(plain);
+        if (!(height > target) || !(target > 0)) break;
+        fitted *= std::min(0.97, target / height);
+        c.setFontSize(fitted);
+      }
       if (how == CellText::RichTop) {
-        PicRichText(c, x, y, cell);
+        const double drop = fitted != size ? (room - c.textHeight(plain)) / 2 : 0;
+        PicRichText(c, x, y + drop, cell);
       } else {
         PicText(c, HAlign::Left, VAlign::Bottom, cell, x, y);
       }
+      if (fitted != size) c.setFontSize(size);
     }
   }
   return y0 + lines.size() * step;

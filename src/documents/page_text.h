@@ -47,7 +47,10 @@ struct CellWidths {
 };
 CellWidths WidestCells(const Canvas& c, const QStringList& rows, double inset, CellText how);
 // Writes rows of cells: row i at y0 + i × step, cell j at columnX[j]. Returns y0 + n × step.
+// A cell's text may be `room` tall (above its y for Bottom, below it for RichTop); a face
+// whose lines are taller (Thai, Chinese) is set smaller in that cell, so no text leaves its
+// row and the table keeps its height.
 double DrawTableRows(Canvas& c, const QStringList& lines, const std::vector<double>& columnX,
-                     double step, double y0, CellText how);
+                     double step, double y0, CellText how, double room);
 
 }  // namespace qora

@@ -139,10 +139,12 @@ TEST(SectionReaders, AnEditionWithoutItsOwnFileDrawsTheEnglishOneInEnglishFaces)
     EXPECT_EQ(src.section("prd.qdt", "@INTRO"), QStringList{QString::fromUtf8(c.expected)})
         << c.edition;
     const LanguageTexts& faces = src.faces("prd.qdt");
-    EXPECT_EQ(&faces == &h.state.lang, !c.englishFaces) << c.edition;
     for (int i : {11, 12, 13}) {
-      EXPECT_EQ(faces.Font(i), c.englishFaces ? english.Font(i) : h.state.lang.Font(i))
-          << c.edition << " face " << i;
+      const QString own = c.englishFaces ? english.Font(i) : h.state.lang.Font(i);
+      // Garuda's lines (1.9 em) would run into each other at the page's line steps: the
+      // page names the Latin family and the Thai glyphs come from the fallbacks.
+      const QString expected = own == QStringLiteral("Garuda") ? QStringLiteral("Liberation Sans") : own;
+      EXPECT_EQ(faces.Font(i), expected) << c.edition << " face " << i;
     }
   }
 }
