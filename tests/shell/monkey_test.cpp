@@ -32,6 +32,7 @@
 #include "print/print_job.h"
 #include "shell/form_screen.h"
 #include "shell/line_screen.h"
+#include "shell/line_screen_chart.h"
 #include "shell/main_bar.h"
 #include "shell/main_menu.h"
 #include "shell/qdt_grid.h"
@@ -223,17 +224,10 @@ class Monkey : public ShellTest {
     const QRect cell = g->visualRect(g->model()->index(row, col));
     QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, cell.center());
     // The first key starts the cell's editor; the others go to the editor.
-    auto focus = [g]() -> QWidget* {
-      if (g->isEditing()) {
-        for (auto* editor : g->viewport()->findChildren<QLineEdit*>())
-          if (editor->isVisible()) return editor;
-      }
-      return g;
-    };
     if (text.isEmpty()) QTest::keyClick(g, Qt::Key_Delete);
-    for (QChar ch : text) QTest::keyClick(focus(), ch.toLatin1());
+    for (QChar ch : text) QTest::keyClick(KeyTarget(*g), ch.toLatin1());
     const Qt::Key ends[] = {Qt::Key_Return, Qt::Key_Tab, Qt::Key_Down, Qt::Key_Escape};
-    QTest::keyClick(focus(), ends[below(4)]);
+    QTest::keyClick(KeyTarget(*g), ends[below(4)]);
   }
 
   void pressKey() {
@@ -276,8 +270,10 @@ class Monkey : public ShellTest {
     for (const ScreenEntry& e : ScreenRegistry()) {
       auto* line = qobject_cast<LineScreen*>(window->screen(e.menuItem));
       if (!line || !line->isVisible()) continue;
-      auto* view =
-          line->findChild<QWidget*>(line->objectName() == "ChillPanel" ? "ChillImage" : "HotImage");
+      ChartView* view = nullptr;  // a plain widget class: found by its C++ type
+      for (QWidget* w : line->findChildren<QWidget*>()) {
+        if (!view) view = dynamic_cast<ChartView*>(w);
+      }
       if (!view) return;
       const QPoint at(below(std::max(1, view->width())), below(std::max(1, view->height())));
       note(QStringLiteral("hover %1,%2").arg(at.x()).arg(at.y()));

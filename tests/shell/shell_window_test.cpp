@@ -177,15 +177,6 @@ TEST_F(WindowTest, CostsRefuseNegativesShowZeroAsEmptyAndCancelDropsTyping) {
   d.reject();
 }
 
-// Where a key typed on a grid goes: the cell's editor while one is open, else the grid.
-QWidget* KeyTarget(QdtGrid& grid) {
-  if (grid.isEditing()) {
-    for (auto* editor : grid.viewport()->findChildren<QLineEdit*>())
-      if (editor->isVisible()) return editor;
-  }
-  return &grid;
-}
-
 void TypeOn(QdtGrid& grid, const QString& text) {
   for (QChar ch : text) QTest::keyClick(KeyTarget(grid), ch.toLatin1());
 }
