@@ -6,6 +6,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QTimer>
 
 #include "model/app_state.h"
 #include "shell/brand.h"
@@ -88,6 +89,14 @@ QLabel#BarMessage { color: #ffd27a; font-weight: bold; }
   message_ = new QLabel(this);
   message_->setObjectName("BarMessage");
   row->addWidget(message_, 1);
+  messageTimer_ = new QTimer(this);
+  messageTimer_->setObjectName("BarMessageTimer");
+  messageTimer_->setSingleShot(true);
+  messageTimer_->setInterval(kMessageMs);
+  connect(messageTimer_, &QTimer::timeout, this, [this] {
+    message_->clear();
+    message_->setToolTip({});
+  });
   unit_ = new QPushButton(this);
   unit_->setObjectName("UnitSpdBtn");
   unit_->setFocusPolicy(Qt::NoFocus);
@@ -121,11 +130,16 @@ void MainBar::applyLanguage() {
 bool MainBar::startCalculator(const QStringList& searchPaths) {
   const QString program = FindCalculator(searchPaths);
   if (program.isEmpty() || !QProcess::startDetached(program, {})) {
-    message_->setText(tr("No desktop calculator is installed (%1).")
-                          .arg(CalculatorPrograms().join(QStringLiteral(", "))));
+    // Short enough for the room between the buttons; the list of programs is the hint.
+    message_->setText(tr("No calculator found"));
+    message_->setToolTip(
+        tr("Install one of: %1").arg(CalculatorPrograms().join(QStringLiteral(", "))));
+    messageTimer_->start();
     return false;
   }
+  messageTimer_->stop();
   message_->clear();
+  message_->setToolTip({});
   return true;
 }
 

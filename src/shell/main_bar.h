@@ -8,6 +8,7 @@
 
 class QLabel;
 class QPushButton;
+class QTimer;
 
 namespace qora {
 
@@ -22,14 +23,20 @@ class MainBar : public QWidget {
   Q_OBJECT
  public:
   static constexpr int kHeight = 50;
+  // How long a note stays in the bar.
+  static constexpr int kMessageMs = 6000;
   explicit MainBar(AppState& state, QWidget* parent = nullptr);
 
   void setUnitCaption(const QString& caption);
   void applyLanguage();
-  // Starts the calculator without waiting; says in the bar when none is installed.
-  // Returns whether one was started.
+  // Starts the calculator without waiting; says in the bar for a few seconds when none is
+  // installed (the programs looked for are in the note's hint). Returns whether one was
+  // started.
   bool startCalculator(const QStringList& searchPaths = {});
   QString message() const;
+  // The note's label and the timer that clears it.
+  QLabel& messageLabel() const { return *message_; }
+  QTimer& messageTimer() const { return *messageTimer_; }
 
  signals:
   void unitClicked();
@@ -48,6 +55,7 @@ class MainBar : public QWidget {
   AppState& state_;
   QPushButton* unit_ = nullptr;
   QLabel* message_ = nullptr;
+  QTimer* messageTimer_ = nullptr;
   QWidget* corner_ = nullptr;
 };
 

@@ -34,6 +34,17 @@ int DeviceDpi(QPagedPaintDevice& device, QPainter& painter) {
 
 }  // namespace
 
+QPen PagePen(const CanvasState& s, int dpi) {
+  const int width = std::max(0, MmToDots(dpi, s.penWidth));
+  const int pixel = std::max(1, MmToDots(dpi, 25.4 / 96));
+  const bool styled = s.penStyle != PenStyle::Solid && s.penStyle != PenStyle::Clear;
+  if (!styled || width >= pixel) return CanvasPen(s, width);
+  // The screen's one-pixel pen, scaled: dash lengths count in pen widths.
+  QPen pen = CanvasPen(s, 1, true);
+  pen.setWidth(pixel);
+  return pen;
+}
+
 struct PageCanvas::State {
   QPagedPaintDevice* device = nullptr;
   std::unique_ptr<QSaveFile> file;  // toPdf only, declared before the writer that uses it
@@ -57,7 +68,7 @@ struct PageCanvas::State {
     font = &fonts->get(s);
     if (painter.isActive()) painter.setFont(font->font);
   }
-  void rebuildPen() { pen = CanvasPen(s, std::max(0, MmToDots(dpi, s.penWidth))); }
+  void rebuildPen() { pen = PagePen(s, dpi); }
   QBrush brush() const {
     return s.brushStyle == BrushStyle::Solid ? QBrush(ToQColor(s.brushColour)) : QBrush();
   }

@@ -11,7 +11,11 @@
 
 #include "toolkit/canvas.h"
 
+class QPen;
+
 namespace qora {
+
+struct CanvasState;
 
 enum class PageOrientation { Portrait, Landscape };
 
@@ -65,6 +69,13 @@ class PageCanvas : public Canvas {
   struct State;
   std::unique_ptr<State> d_;
 };
+
+// The device pen of a page at `dpi` for the canvas state's pen. A dashed or dotted pen
+// narrower than a screen pixel (dpi / 96 dots) prints one screen pixel wide with the
+// screen's dash lengths, so a hairline grid is as dotted on paper as on the screen (a
+// pattern one device dot long would print as a faint solid hairline). Other pens are
+// their own width in dots.
+QPen PagePen(const CanvasState& s, int dpi);
 
 // BeginPortraitPage / BeginLandscapePage defaults: font Liberation Sans 12 pt black regular,
 // brush white solid, pen black solid 0.5 mm. PageCanvas applies them on construction.

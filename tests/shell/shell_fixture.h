@@ -5,14 +5,26 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QSettings>
 #include <memory>
 
 #include "model/app_state.h"
 #include "shell/main_window.h"
+#include "shell/qdt_grid.h"
 #include "test_support.h"
 
 namespace qora::test {
+
+// Where a key typed on a grid goes: the cell's editor while one is open, else the grid
+// (the first character typed on a cell opens its editor).
+inline QWidget* KeyTarget(QdtGrid& grid) {
+  if (grid.isEditing()) {
+    for (auto* editor : grid.viewport()->findChildren<QLineEdit*>())
+      if (editor->isVisible()) return editor;
+  }
+  return &grid;
+}
 
 class ShellTest : public ::testing::Test {
  protected:

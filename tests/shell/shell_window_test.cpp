@@ -7,7 +7,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "shell/gui_options.h"
 #include "shell/insul_cost_dialog.h"
@@ -84,12 +86,32 @@ TEST(Calculator, FirstOneFoundInOrderOfPreference) {
   EXPECT_TRUE(FindCalculator({dir.path()}).endsWith("/kcalc"));
 }
 
-TEST_F(WindowTest, CalculatorMissingIsSaidInTheBar) {
+TEST_F(WindowTest, CalculatorMissingNoteFitsTheBarInEveryUnitSystemAndGoesAway) {
   open("");
   start();
+  window->openItem(2);  // the bar shows under a screen
   QTemporaryDir empty;
-  EXPECT_FALSE(window->bar().startCalculator({empty.path()}));
-  EXPECT_TRUE(window->bar().message().contains("calculator"));
+  MainBar& bar = window->bar();
+  QLabel& note = bar.messageLabel();
+  for (int press = 0; press < 3; ++press) {
+    window->stepUnits();  // the unit button's caption takes its room from the note
+    EXPECT_FALSE(bar.startCalculator({empty.path()}));
+    QApplication::processEvents();
+    SCOPED_TRACE("unit system " + std::to_string(state.settings.unitSystem()));
+    EXPECT_TRUE(bar.message().contains("calculator"));
+    EXPECT_TRUE(note.isVisible());
+    EXPECT_LE(note.fontMetrics().horizontalAdvance(note.text()), note.contentsRect().width());
+    EXPECT_TRUE(bar.rect().contains(note.geometry()));
+    for (auto* b : bar.findChildren<QPushButton*>())
+      EXPECT_FALSE(note.geometry().intersects(b->geometry())) << b->objectName().toStdString();
+  }
+  QTimer& timer = bar.messageTimer();
+  EXPECT_TRUE(timer.isActive());
+  EXPECT_GE(timer.interval(), 2000);
+  EXPECT_LE(timer.interval(), 10000);
+  timer.start(10);  // the same timer, made quick
+  EXPECT_TRUE(QTest::qWaitFor([&] { return bar.message().isEmpty(); }, 2000));
+  EXPECT_TRUE(note.toolTip().isEmpty());
 }
 
 TEST_F(WindowTest, PressingADownSelectorReleasesIt) {
@@ -153,6 +175,38 @@ TEST_F(WindowTest, CostsRefuseNegativesShowZeroAsEmptyAndCancelDropsTyping) {
   d.reject();
   d.show();
   EXPECT_EQ(ips->cell(3, 1), "125.50");
+  d.reject();
+}
+
+void TypeOn(QdtGrid& grid, const QString& text) {
+  for (QChar ch : text) QTest::keyClick(KeyTarget(grid), ch.toLatin1());
+}
+
+TEST_F(WindowTest, TypingOverAFullCostCellReplacesItsText) {
+  open("");
+  start();
+  InsulCostDialog& d = window->insulCostDialog();
+  d.show();
+  auto* ips = d.findChild<QdtGrid*>("IPSStringGrid");
+  const QString full = "1234567.89";  // as many characters as a cell holds
+  ips->setCell(2, 3, full);
+  ips->setCurrentCell(2, 2);  // data row 3, data column 2
+  // Typing on a chosen cell starts the editor over the whole text.
+  TypeOn(*ips, "42");
+  QTest::keyClick(KeyTarget(*ips), Qt::Key_Return);
+  EXPECT_EQ(ips->cell(2, 3), "42");
+  // In the editor: select all, then type.
+  ips->setCell(2, 3, full);
+  ips->setCurrentCell(2, 2);
+  QTest::keyClick(ips, Qt::Key_F2);
+  auto* editor = qobject_cast<QLineEdit*>(KeyTarget(*ips));
+  ASSERT_TRUE(editor);
+  EXPECT_EQ(editor->text(), full);
+  editor->end(false);
+  QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+  TypeOn(*ips, "7.5");
+  QTest::keyClick(KeyTarget(*ips), Qt::Key_Return);
+  EXPECT_EQ(ips->cell(2, 3), "7.5");
   d.reject();
 }
 

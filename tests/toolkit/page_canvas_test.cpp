@@ -4,10 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QPen>
 #include <QPrinter>
 #include <QTemporaryDir>
 
 #include "test_support.h"
+#include "toolkit/canvas_state.h"
+#include "toolkit/colour.h"
 #include "toolkit/draw.h"
 #include "toolkit/recording_canvas.h"
 
@@ -75,6 +78,32 @@ TEST(PageCanvas, MillimetreTextIsMeasuredAtThePrinterResolution) {
   SetPrnFont(*pdf, "Arial", 12, kRegular, kBlack);
   EXPECT_NEAR(pdf->textSize("Wg").height(), 4.86, 0.15);
   EXPECT_NEAR(pdf->textSize("Wg").width(), page.textSize("Wg").width(), 0.1);
+}
+
+// The chart grid is a 0.05 mm dotted hairline: on paper it prints one screen pixel wide
+// (dpi / 96 dots) with the screen's 3-on 3-off pixels, so the dots stay dots at any
+// resolution; solid pens and styled pens wider than a pixel keep their own width.
+TEST(PageCanvas, HairlineDotsPrintAsTheScreenDrawsThem) {
+  CanvasState s;
+  s.setPen(kSilver, PenStyle::Dot, 0.05);
+  for (int dpi : {300, 600, 1200}) {
+    SCOPED_TRACE(dpi);
+    const QPen pen = PagePen(s, dpi);
+    const double pixel = dpi / 96.0, w = pen.widthF();
+    EXPECT_NEAR(w, pixel, 0.5);
+    const QList<qreal> dashes = pen.dashPattern();  // in pen widths
+    ASSERT_EQ(dashes.size(), 2);
+    EXPECT_NEAR(dashes[0] * w, 3 * pixel, 1.5);
+    // Round caps take half a width at each end of a dot: a whole pixel of paper stays
+    // between two dots.
+    EXPECT_GE(dashes[1] * w - w, pixel - 0.5);
+  }
+  s.setPen(kBlack, PenStyle::Solid, 0.4);
+  EXPECT_EQ(PagePen(s, 600).width(), 9);  // 0.4 mm at 600 dpi: 9.45 dots
+  EXPECT_EQ(PagePen(s, 600).style(), Qt::SolidLine);
+  s.setPen(kBlack, PenStyle::Dash, 0.5);
+  EXPECT_EQ(PagePen(s, 600).width(), 12);  // 11.8 dots, more than a pixel's 6.25
+  EXPECT_EQ(PagePen(s, 600).style(), Qt::DashLine);
 }
 
 }  // namespace
