@@ -41,7 +41,11 @@ int main(int argc, char* argv[]) {
   }
 
   qora::AppState state;
-  qora::LoadProgramState(state, QDir::cleanPath(home));
+  state.appDir = QDir::cleanPath(home);
+  // The chosen edition is the settings' Language from now on; a folder that cannot be
+  // written still runs in it for this start.
+  if (options.edition != 0) qora::WriteLanguageIndex(state.iniPath(), options.edition);
+  qora::LoadProgramState(state, state.appDir, options.edition);
   qora::MainWindow window(state);
   window.setWindowFlag(Qt::FramelessWindowHint);
   if (options.screen.isValid()) {

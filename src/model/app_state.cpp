@@ -2,10 +2,11 @@
 
 namespace qora {
 
-void LoadProgramState(AppState& state, const QString& appDir) {
+void LoadProgramState(AppState& state, const QString& appDir, int edition) {
   state.appDir = appDir;
+  const bool chosen = edition >= 1 && edition <= 6;
   // The language decides which message file is read, before anything else is loaded.
-  const int lang = ReadLanguageIndex(state.iniPath());
+  const int lang = chosen ? edition : ReadLanguageIndex(state.iniPath());
   state.lang = BuiltinLanguageTexts();
   // A language whose folder is not installed starts with the English texts rather than
   // with empty chart titles and headings.
@@ -17,6 +18,7 @@ void LoadProgramState(AppState& state, const QString& appDir) {
   ReadInsulFile(state.insul, state.insulPath(), lang);
   ReadCostFile(state.costs, state.costPath(), lang);
   LoadSettings(state.settings, state.iniPath());
+  if (chosen) state.settings.setLangIndex(edition);
 }
 
 }  // namespace qora

@@ -30,7 +30,8 @@ struct AppState {
 // The program's start as one call: early read of Language, the language texts, the
 // parameter, insulation and cost files, then the settings. Missing files leave defaults;
 // a language without its message file takes the English one (the brand stays as the
-// language index sets it).
-void LoadProgramState(AppState& state, const QString& appDir);
+// language index sets it). An `edition` of 1..6 (a command line's choice) stands for the
+// settings' Language in every step; 0 keeps the settings' own.
+void LoadProgramState(AppState& state, const QString& appDir, int edition = 0);
 
 }  // namespace qora

@@ -122,6 +122,23 @@ LanguageTexts BuiltinLanguageTexts() {
   return t;
 }
 
+int EditionIndex(const QString& name) {
+  for (std::size_t i = 0; i < LangFolders.size(); ++i) {
+    if (name.compare(QLatin1String(LangFolders[i]), Qt::CaseInsensitive) == 0)
+      return static_cast<int>(i) + 1;
+  }
+  return 0;
+}
+
+QString EditionNamesForHelp() {
+  static const char* const what[] = {"English",  "German", "Simplified Chinese",
+                                     "Japanese", "Thai",   "second brand, English"};
+  QStringList names;
+  for (std::size_t i = 0; i < LangFolders.size(); ++i)
+    names << QStringLiteral("%1 (%2)").arg(QLatin1String(LangFolders[i]), QLatin1String(what[i]));
+  return names.join(QStringLiteral(", "));
+}
+
 QString LanguageFolder(int langIndex) {
   const int i = langIndex >= 1 && langIndex <= 6 ? langIndex : 1;
   return QString::fromLatin1(LangFolders[static_cast<std::size_t>(i - 1)]);

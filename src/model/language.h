@@ -74,6 +74,14 @@ LanguageTexts BuiltinLanguageTexts();
 QString BuiltinCaption(const QString& role);
 QString BuiltinHint(const QString& role);
 
+// The edition a name given on a command line stands for: the folder names "EN", "EU",
+// "CN", "JP", "THAI", "QORAPUR" in any case give their language index 1..6, any other text
+// 0.
+int EditionIndex(const QString& name);
+// The edition names with what each edition is, for help texts: "EN (English), EU (German),
+// ...".
+QString EditionNamesForHelp();
+
 // The folder name of langIndex (out-of-range index -> "EN").
 QString LanguageFolder(int langIndex);
 // appDir/L/L-base, L the folder of langIndex (out-of-range index -> "EN").

@@ -73,5 +73,8 @@ bool LoadSettings(Settings& settings, const QString& iniPath);
 bool SaveSettings(const Settings& settings, const QString& iniPath);
 // The early read of [QORA2000] Language alone (default 1; out of range -> 1).
 int ReadLanguageIndex(const QString& iniPath);
+// Writes [QORA2000] Language alone, keeping everything else of the file (a missing file is
+// created with this one key). Atomic; false when the file could not be read or written.
+bool WriteLanguageIndex(const QString& iniPath, int langIndex);
 
 }  // namespace qora

@@ -76,6 +76,13 @@ bool LoadIni(CSimpleIniA& ini, const QString& iniPath, bool* existed,
   return ini.LoadData(bytes.constData(), static_cast<size_t>(bytes.size())) >= 0;
 }
 
+// Writes the store back, with the trailing comments it dropped.
+bool SaveIni(const CSimpleIniA& ini, const QByteArray& trailing, const QString& iniPath) {
+  std::string out;
+  if (ini.Save(out, false) < 0) return false;
+  return WriteFileAtomically(iniPath, QByteArray::fromStdString(out) + trailing);
+}
+
 bool ParseInt(const QString& text, int* value) {
   bool ok = false;
   const int v = text.trimmed().toInt(&ok);
@@ -149,10 +156,17 @@ bool SaveSettings(const Settings& settings, const QString& iniPath) {
     }
     if (ini.SetValue(k.section, k.key, value.toUtf8().constData()) < 0) return false;
   }
+  return SaveIni(ini, trailing, iniPath);
+}
 
-  std::string out;
-  if (ini.Save(out, false) < 0) return false;
-  return WriteFileAtomically(iniPath, QByteArray::fromStdString(out) + trailing);
+bool WriteLanguageIndex(const QString& iniPath, int langIndex) {
+  CSimpleIniA ini;
+  bool existed = false;
+  QByteArray trailing;
+  if (!LoadIni(ini, iniPath, &existed, &trailing)) return false;
+  const QByteArray value = QByteArray::number(langIndex);
+  if (ini.SetValue(kSecMain, "Language", value.constData()) < 0) return false;
+  return SaveIni(ini, trailing, iniPath);
 }
 
 int ReadLanguageIndex(const QString& iniPath) {

@@ -101,7 +101,8 @@ void FactorSheet::buildHaPanel() {
 
   MakeLabel(p, "EmLabel", tr("Emissivity"))->setGeometry(10, 143, 200, 24);
   QLabel* epsilon = MakeLabel(p, "EmSymLabel", QStringLiteral("\u03b5"));
-  epsilon->setGeometry(225, 141, 24, 26);
+  // Tall enough for the line height of every edition's face (Thai faces are the tallest).
+  epsilon->setGeometry(225, 140, 24, 30);
   epsilon->setStyleSheet(QStringLiteral("font-size: 16px; font-style: italic;"));
   emissivity_ = new QComboBox(p);
   emissivity_->setObjectName("EmComboBox");

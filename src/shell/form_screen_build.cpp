@@ -75,7 +75,9 @@ void FormScreen::Private::build(FormScreen& screen) {
   title = Named(new QLabel(&screen), def.title, 1.1);
   title->setProperty("role", "title");
   title->setAlignment(Qt::AlignCenter);
-  title->setFixedHeight(26);
+  // At least 26 pixels, taller where the edition's face needs it.
+  title->setMinimumHeight(26);
+  title->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
   column->addWidget(title);
   column->addStretch(1);
 
@@ -224,7 +226,23 @@ void FormScreen::Private::build(FormScreen& screen) {
 void FormScreen::Private::scaleFor(int width) {
   screenWidth = width;
   // 10.5 points on a 1024-pixel screen, growing to 15 on a 1920-pixel one.
-  const double base = std::clamp(10.5 + 4.5 * (width - 1024) / 896.0, 9.0, 16.0);
+  double base = std::clamp(10.5 + 4.5 * (width - 1024) / 896.0, 9.0, 16.0);
+  applyScale(base);
+  // A script with tall lines (Thai) can need more height than the screen has: smaller type
+  // then, rather than captions cut at their top and bottom.
+  QWidget* screen = card->parentWidget();
+  // Only a screen that is shown has its real height.
+  const auto tooTall = [screen] {
+    screen->layout()->invalidate();
+    return screen->isVisible() && screen->layout()->minimumSize().height() > screen->height();
+  };
+  while (base > 8.0 && tooTall()) {
+    base -= 0.5;
+    applyScale(base);
+  }
+}
+
+void FormScreen::Private::applyScale(double base) {
   for (QWidget* w : card->parentWidget()->findChildren<QWidget*>()) {
     const QVariant scale = w->property(kScale);
     if (!scale.isValid()) continue;

@@ -65,6 +65,8 @@ struct FormScreen::Private {
   void build(FormScreen& screen);
   // Point sizes and the picture's size for a screen of this width.
   void scaleFor(int width);
+  // Fonts of `base` points (times each widget's scale) and the sizes that follow them.
+  void applyScale(double base);
 };
 
 }  // namespace qora

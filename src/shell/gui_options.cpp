@@ -3,6 +3,8 @@
 #include <QCommandLineParser>
 #include <QRegularExpression>
 
+#include "model/language.h"
+
 namespace qora {
 
 namespace {
@@ -42,7 +44,13 @@ GuiOptions ParseGuiOptions(const QStringList& arguments) {
       QStringLiteral("print-to"),
       QStringLiteral("Send every print job to a numbered PDF in DIR, without the print dialog."),
       QStringLiteral("DIR"));
-  parser.addOptions({home, screen, printTo});
+  const QCommandLineOption edition(
+      QStringLiteral("edition"),
+      QStringLiteral("Start in this edition and keep it for the next start (the settings' "
+                     "Language): %1.")
+          .arg(EditionNamesForHelp()),
+      QStringLiteral("NAME"));
+  parser.addOptions({home, screen, printTo, edition});
 
   if (!parser.parse(arguments)) {
     const QStringList unknown = parser.unknownOptionNames();
@@ -76,6 +84,13 @@ GuiOptions ParseGuiOptions(const QStringList& arguments) {
   if (parser.isSet(screen) && !ParseScreen(parser.value(screen), out.screen)) {
     return Fault(QStringLiteral("--screen needs a size WxH such as 1024x768, not '%1'")
                      .arg(parser.value(screen)));
+  }
+  if (parser.isSet(edition)) {
+    out.edition = EditionIndex(parser.value(edition));
+    if (out.edition == 0) {
+      return Fault(QStringLiteral("--edition needs one of EN, EU, CN, JP, THAI, QORAPUR, not '%1'")
+                       .arg(parser.value(edition)));
+    }
   }
   if (parser.isSet(printTo)) {
     out.printTo = parser.value(printTo);

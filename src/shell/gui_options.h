@@ -15,6 +15,7 @@ struct GuiOptions {
   QString home;     // program folder with the settings and data files; empty: the executable's
   QSize screen;     // layout size instead of the primary screen's; invalid: the screen's
   QString printTo;  // --print-to DIR: every print job becomes a PDF in DIR; empty: the dialog
+  int edition = 0;  // --edition NAME: language index 1..6 to start in and keep; 0: the settings'
   QString text;     // the help or version text, or one line naming the fault (Error)
 };
 

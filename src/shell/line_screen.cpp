@@ -173,7 +173,10 @@ LineScreen::LineScreen(AppState& state, const ChartScreenNames& names,
   d_->title = new QLabel(this);
   d_->title->setObjectName(QString::fromLatin1(d_->names.title));
   d_->title->setAlignment(Qt::AlignCenter);
-  d_->title->setFixedHeight(26);
+  // At least 26 pixels, taller where the edition's face needs it (Thai marks above and
+  // below the line).
+  d_->title->setMinimumHeight(26);
+  d_->title->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
   d_->title->setStyleSheet(
       "QLabel { background: #000080; color: white; font-weight: bold; font-size: 11pt; }");
   column->addWidget(d_->title);
@@ -185,7 +188,9 @@ LineScreen::LineScreen(AppState& state, const ChartScreenNames& names,
   auto* strip = new QFrame(this);
   strip->setObjectName(QString::fromLatin1(names.strip));
   strip->setFrameShape(QFrame::StyledPanel);
-  strip->setFixedHeight(kStripHeight);
+  // The strip keeps its height unless a panel's captions need more (a taller script).
+  strip->setMinimumHeight(kStripHeight);
+  strip->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
   QPalette stripPal = palette();
   stripPal.setColor(QPalette::Window, QColor(0xE9, 0xEE, 0xF4));
   strip->setPalette(stripPal);

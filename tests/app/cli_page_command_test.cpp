@@ -89,6 +89,28 @@ TEST_F(CliPage, SetChoosesTheEditionAsTheProgramWould) {
   EXPECT_NE(home.readFile("first.png"), home.readFile("second.png"));
 }
 
+// --edition is the program's choice of edition for this run only: the page is the one the
+// settings' Language would give, and the settings file stays as it was.
+TEST_F(CliPage, EditionChoosesTheEditionForThisRunOnly) {
+  home.copyShipped("QORAPUR");
+  home.writeFile("QORA2000.ini", "[QORA2000]\nLanguage=1\n");
+  const QString bySet = home.path() + "/set.png", byOption = home.path() + "/option.png";
+  const QString english = home.path() + "/en.png";
+  ASSERT_EQ(page({"catalogue", "1", "--png", bySet, "--screen", "800x600", "--set",
+                  "QORA2000.Language=6"})
+                .exitCode,
+            0);
+  const PageRun r =
+      page({"catalogue", "1", "--png", byOption, "--screen", "800x600", "--edition", "qorapur"});
+  EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+  ASSERT_EQ(
+      page({"catalogue", "1", "--png", english, "--screen", "800x600", "--edition", "EN"}).exitCode,
+      0);
+  EXPECT_EQ(home.readFile("option.png"), home.readFile("set.png"));
+  EXPECT_NE(home.readFile("option.png"), home.readFile("en.png"));
+  EXPECT_EQ(home.readFile("QORA2000.ini"), "[QORA2000]\nLanguage=1\n");
+}
+
 TEST_F(CliPage, PdfIsTheCataloguesPrintedPage) {
   const QString pdf = home.path() + "/page.pdf";
   const PageRun r = page({"catalogue", "10", "--pdf", pdf});

@@ -5,8 +5,10 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include "model/app_state.h"
 #include "model/language.h"
 #include "model/language_roles.h"
+#include "model/refusal_texts.h"
 #include "test_support.h"
 
 namespace qora {
@@ -120,6 +122,82 @@ TEST(ShippedLanguage, ChillerPowerIsNotCalledHeatGain) {
   }
 }
 
+// Every section key of the English menu file, in the order the file has them.
+QStringList EnglishMenuKeys() {
+  TempHome home;
+  home.copyShipped("EN");
+  bool opened = false;
+  QStringList keys;
+  for (const QString& l :
+       ReadLanguageLines(LanguageFilePath(home.path(), 1, "mnu.qdt"), 1, &opened))
+    if (l.startsWith('@')) keys << l;
+  return keys;
+}
+
+// "code=text" lines of a refusal section by code.
+QHash<QString, QString> RefusalLines(const QStringList& section) {
+  QHash<QString, QString> out;
+  for (const QString& l : section) {
+    const qsizetype eq = l.indexOf('=');
+    if (eq > 0) out.insert(l.left(eq), l.mid(eq + 1));
+  }
+  return out;
+}
+
+// Whatever the English menu file has (a section added for a new screen, a refusal code),
+// every edition has too, in its own words: a translated edition that repeats the English
+// text has not been translated.
+TEST(ShippedLanguage, EveryEditionHasEverySectionAndRefusalOfTheEnglishMenuFile) {
+  const QStringList keys = EnglishMenuKeys();
+  ASSERT_TRUE(keys.contains("@REFUSALS"));
+  TempHome en;
+  en.copyShipped("EN");
+  const QString enPath = LanguageFilePath(en.path(), 1, "mnu.qdt");
+  const QHash<QString, QString> english = RefusalLines(ReadSection(enPath, "@REFUSALS", 1));
+  ASSERT_GE(english.size(), 30);
+  for (int lang : kEditions) {
+    TempHome home;
+    home.copyShipped(LanguageFolder(lang));
+    const QString path = LanguageFilePath(home.path(), lang, "mnu.qdt");
+    for (const QString& key : keys) {
+      const QStringList lines = ReadSection(path, key, lang);
+      EXPECT_FALSE(lines.isEmpty()) << lang << " " << key.toStdString();
+      for (const QString& l : lines)
+        EXPECT_FALSE(l.trimmed().isEmpty()) << lang << " " << key.toStdString();
+    }
+    const QHash<QString, QString> own = RefusalLines(ReadSection(path, "@REFUSALS", lang));
+    EXPECT_EQ(own.size(), english.size()) << lang;
+    const bool translated = lang >= 2 && lang <= 5;
+    for (auto it = english.cbegin(); it != english.cend(); ++it) {
+      const QString text = own.value(it.key());
+      EXPECT_FALSE(text.trimmed().isEmpty()) << lang << " " << it.key().toStdString();
+      if (translated) EXPECT_NE(text, it.value()) << lang << " " << it.key().toStdString();
+    }
+  }
+}
+
+// The refusal a chart screen shows comes from the edition's own file.
+TEST(ShippedLanguage, RefusalsSpeakTheEditionsLanguage) {
+  const struct {
+    int lang;
+    const char* code;
+    const char* text;
+  } cases[] = {
+      {2, "tdb-empty", "Raumtemperatur fehlt"},
+      {3, "dew-point-not-found", "该室温和相对湿度下不存在露点"},
+      {4, "k-not-selected", "熱伝導率 k を選択してください"},
+      {5, "thickness-not-positive", "ความหนาฉนวนต้องมากกว่า 0"},
+  };
+  for (const auto& c : cases) {
+    TempHome home;
+    home.copyShipped(LanguageFolder(c.lang));
+    AppState state;
+    state.appDir = home.path();
+    state.settings.setLangIndex(c.lang);
+    EXPECT_EQ(RefusalText(state, c.code), QString::fromUtf8(c.text)) << c.lang;
+  }
+}
+
 TEST(ShippedLanguage, EveryMenuSectionHasItsDescription) {
   for (int lang : kEditions) {
     TempHome home;
@@ -169,10 +247,13 @@ TEST(ShippedLanguage, LegacyCodePageCopiesReadAsTheShippedFiles) {
     EXPECT_EQ(a.msg, b.msg) << c.lang;
     EXPECT_EQ(a.fonts, b.fonts) << c.lang;
     EXPECT_EQ(MessageFileFixedPart(a), MessageFileFixedPart(b)) << c.lang;
-    for (const char* key : kMenuKeys) {
-      EXPECT_EQ(ReadSection(LanguageFilePath(shipped.path(), c.lang, "mnu.qdt"), key, c.lang),
+    for (const QString& key : EnglishMenuKeys()) {
+      const QStringList utf8Lines =
+          ReadSection(LanguageFilePath(shipped.path(), c.lang, "mnu.qdt"), key, c.lang);
+      EXPECT_FALSE(utf8Lines.isEmpty()) << c.lang << " " << key.toStdString();
+      EXPECT_EQ(utf8Lines,
                 ReadSection(LanguageFilePath(legacy.path(), c.lang, "mnu.qdt"), key, c.lang))
-          << c.lang << " " << key;
+          << c.lang << " " << key.toStdString();
     }
   }
 }

@@ -70,6 +70,22 @@ TEST(GuiOptions, ParsesHomeScreenAndPrintToAndRefusesTheRest) {
   EXPECT_TRUE(ParseGuiOptions({"qora2000", "--colour"}).text.contains("'--colour'"));
 }
 
+TEST(GuiOptions, EditionIsOneOfTheSixNamesAndTheHelpListsThem) {
+  EXPECT_EQ(ParseGuiOptions({"qora2000"}).edition, 0);
+  EXPECT_EQ(ParseGuiOptions({"qora2000", "--edition", "THAI"}).edition, 5);
+  EXPECT_EQ(ParseGuiOptions({"qora2000", "--edition=cn"}).edition, 3);
+  const GuiOptions bad = ParseGuiOptions({"qora2000", "--edition", "DE"});
+  EXPECT_EQ(bad.action, GuiOptions::Action::Error);
+  EXPECT_TRUE(bad.text.contains("'DE'")) << bad.text.toStdString();
+  EXPECT_TRUE(bad.text.contains("QORAPUR")) << bad.text.toStdString();
+  EXPECT_EQ(ParseGuiOptions({"qora2000", "--edition"}).action, GuiOptions::Action::Error);
+  // Qt wraps the help at 80 columns.
+  const QString help = ParseGuiOptions({"qora2000", "--help"}).text.simplified();
+  for (const char* name :
+       {"--edition <NAME>", "EN (English)", "EU (German)", "CN (", "JP (", "THAI (", "QORAPUR ("})
+    EXPECT_TRUE(help.contains(QLatin1String(name))) << name;
+}
+
 TEST(Calculator, FirstOneFoundInOrderOfPreference) {
   QTemporaryDir dir;
   auto place = [&](const char* name) {

@@ -13,12 +13,14 @@
 namespace qora {
 namespace {
 
-// Every text an edition shows: messages, the fixed part and the menu descriptions.
+// Every text an edition shows: messages, the fixed part, the menu descriptions and the
+// refusals a chart screen shows in place of its chart.
 QString EditionText(const LanguageTexts& t, const QString& home, int lang) {
   QStringList all(t.msg.begin(), t.msg.end());
   all += MessageFileFixedPart(t);
-  for (const char* key : {"@IMPORTANT", "@PROD", "@CHILLED", "@HOT", "@DUCT", "@STORAGE",
-                          "@OPERATING", "@RVALUE", "@APPENDIX", "@CONVERSION", "@QUIT"}) {
+  for (const char* key :
+       {"@IMPORTANT", "@PROD", "@CHILLED", "@HOT", "@DUCT", "@STORAGE", "@OPERATING", "@RVALUE",
+        "@APPENDIX", "@CONVERSION", "@QUIT", "@REFUSALS"}) {
     all += ReadSection(LanguageFilePath(home, lang, "mnu.qdt"), key, lang);
   }
   return all.join(QString());

@@ -97,10 +97,12 @@ bool WritePng(const QString& path, int screenWidth, int screenHeight, const Char
 
 int RunChart(const std::vector<std::string>& args) {
   CommandLine c(
-      "chart ANALYSIS [--home DIR] [--set SECTION.Key=VALUE]... [--json] [--png FILE --screen "
+      "chart ANALYSIS [--home DIR] [--set SECTION.Key=VALUE]... [--edition NAME] [--json] [--png "
+      "FILE --screen "
       "WxH] [--pdf FILE]",
       {kHomeOption,
        kSetOption,
+       kEditionOption,
        {"json", nullptr, "print the chart's values as JSON (the default)"},
        {"png", "FILE", "write the chart picture as the screen draws it (needs --screen)"},
        kScreenOption,

@@ -44,7 +44,17 @@ std::string ApplySet(AppState& state, const std::string& name, const std::string
 
 std::optional<std::string> LoadCommandState(const CommandLine& c, AppState& state) {
   const QString home = c.isSet("home") ? QDir(c.value("home")).absolutePath() : ExecutableFolder();
-  LoadProgramState(state, QDir::cleanPath(home));
+  int edition = 0;
+  if (c.isSet("edition")) {
+    QString name;
+    if (auto err = c.single("edition", name)) return err;
+    edition = EditionIndex(name);
+    if (edition == 0) {
+      return "--edition expects one of EN, EU, CN, JP, THAI, QORAPUR, got '" + name.toStdString() +
+             "'";
+    }
+  }
+  LoadProgramState(state, QDir::cleanPath(home), edition);
   const int langBefore = state.settings.langIndex();
   for (const QString& set : c.values("set")) {
     const std::string v = set.toStdString();

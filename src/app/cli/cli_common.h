@@ -23,12 +23,17 @@ inline constexpr OptionSpec kHomeOption{"home", "DIR",
                                         "program folder (default: the executable's folder)"};
 inline constexpr OptionSpec kSetOption{"set", "SECTION.Key=VALUE",
                                        "a setting as if typed; may be given more than once"};
+inline constexpr OptionSpec kEditionOption{
+    "edition", "NAME",
+    "edition for this run: EN (English), EU (German), CN (Simplified Chinese), JP (Japanese), "
+    "THAI (Thai) or QORAPUR (second brand, English); the settings file is not changed"};
 inline constexpr OptionSpec kScreenOption{"screen", "WxH",
                                           "screen size the picture is laid out for"};
 
-// Loads the program folder named by --home (else the executable's folder) and applies
-// every --set in order; a --set that changes the language reloads its texts. A usage
-// error message when a --set is malformed or names no setting.
+// Loads the program folder named by --home (else the executable's folder) in the edition
+// --edition names (else the settings' own) and applies every --set in order; a --set that
+// changes the language reloads its texts. A usage error message when the edition is
+// unknown or a --set is malformed or names no setting.
 std::optional<std::string> LoadCommandState(const CommandLine& c, AppState& state);
 
 // --screen WxH from 200x200 to 7680x4320.

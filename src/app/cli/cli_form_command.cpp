@@ -49,12 +49,14 @@ std::string FormJson(const FormDef& def, const FormResult& r) {
 }
 
 int RunForm(const std::vector<std::string>& args) {
-  CommandLine c("form FORM [--home DIR] [--set SECTION.Key=VALUE]... [--json] [--pdf FILE]",
-                {kHomeOption,
-                 kSetOption,
-                 {"json", nullptr, "print the form's values and answer as JSON (the default)"},
-                 {"pdf", "FILE", "write the printed page of the form"}},
-                {{"FORM", "duct, operating or storage"}});
+  CommandLine c(
+      "form FORM [--home DIR] [--set SECTION.Key=VALUE]... [--edition NAME] [--json] [--pdf FILE]",
+      {kHomeOption,
+       kSetOption,
+       kEditionOption,
+       {"json", nullptr, "print the form's values and answer as JSON (the default)"},
+       {"pdf", "FILE", "write the printed page of the form"}},
+      {{"FORM", "duct, operating or storage"}});
   if (auto exit = c.parse(args)) return *exit;
   const QStringList names = c.positional();
   if (names.isEmpty()) return UsageError("missing FORM");

@@ -33,9 +33,11 @@ const Document* FindDocument(const std::string& name) {
 int RunPage(const std::vector<std::string>& args) {
   CommandLine c(
       "page catalogue|appendix|conversion CHAPTER [--home DIR] [--set SECTION.Key=VALUE]... "
+      "[--edition NAME] "
       "[--png FILE --screen WxH] [--pdf FILE]",
       {kHomeOption,
        kSetOption,
+       kEditionOption,
        {"png", "FILE", "write the whole page as the screen draws it (needs --screen)"},
        kScreenOption,
        {"pdf", "FILE", "write the printed page (catalogue chapters only)"}},
