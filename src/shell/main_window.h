@@ -20,6 +20,7 @@ class MainBar;
 class MainMenu;
 class ParamDialog;
 class SplashView;
+class TablePreviewDialog;
 class WaitDialog;
 
 class MainWindow : public QWidget {
@@ -58,6 +59,7 @@ class MainWindow : public QWidget {
   InsulSizeDialog& insulSizeDialog() const { return *insulSize_; }
   InsulCostDialog& insulCostDialog() const { return *insulCost_; }
   WaitDialog& waitDialog() const { return *wait_; }
+  TablePreviewDialog& previewDialog() const { return *preview_; }
   QWidget& screenArea() const { return *screenArea_; }
 
  protected:
@@ -66,6 +68,8 @@ class MainWindow : public QWidget {
 
  private:
   void connectBar();
+  // The table buttons of the chart screens open the preview with the chart on screen.
+  void connectTables();
   void showModal(QWidget& dialog);
   // Every registered screen, in menu order.
   template <class F>
@@ -84,6 +88,7 @@ class MainWindow : public QWidget {
   InsulCostDialog* insulCost_ = nullptr;
   InsulSizeDialog* insulSize_ = nullptr;
   WaitDialog* wait_ = nullptr;
+  TablePreviewDialog* preview_ = nullptr;
   std::map<int, Screen*> screens_;  // by menu item
   bool saved_ = false;
 };
