@@ -1,6 +1,7 @@
 #include "charts/analysis_table.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "charts/chart_drawers.h"
 #include "engine/number_text.h"
@@ -49,8 +50,7 @@ SeriesList SeriesOf(const ChartData& d, const AppState& s) {
       return {&s.params.kChilled[u - 1], lang.QuantityName(kQConductivity),
               lang.UnitLabel(u, kQConductivity)};
     case AnalysisId::HotKConst:
-      return {&s.params.tsurf[u - 1], lang.MsgText(25).trimmed(),
-              lang.UnitLabel(u, kQTemperature)};
+      return {&s.params.tsurf[u - 1], lang.MsgText(25).trimmed(), lang.UnitLabel(u, kQTemperature)};
     default:
       return {&s.params.kHot[u - 1], lang.QuantityName(kQConductivity),
               lang.UnitLabel(u, kQConductivity)};
@@ -72,8 +72,13 @@ TableBlock SizeBlock(const ChartData& d, const AppState& s) {
   for (int c = 1; c <= 10; ++c) {
     const bool shown = rangeOk && c >= d.curveFrom && c <= d.curveTo;
     // Every position keeps its column; only the chosen ones carry a heading and values.
-    b.columns.push_back({shown ? (*series.entries)[c - 1].trimmed() : QString(),
-                         series.quantity + QStringLiteral(", ") + series.unit, decimals});
+    // In CSV a column of thicknesses is named by its list entry with the entry's unit.
+    TableColumn col{QString(), d.spec.yUnit, decimals};
+    if (shown) {
+      col.header = (*series.entries)[c - 1].trimmed();
+      col.csvName = col.header + u' ' + series.unit.trimmed();
+    }
+    b.columns.push_back(col);
   }
   for (int j = d.sizeFrom; j >= 1 && j <= d.sizeTo && j <= 40; ++j) {
     std::vector<TableCell> row;
@@ -90,6 +95,17 @@ TableBlock SizeBlock(const ChartData& d, const AppState& s) {
   return b;
 }
 
+// The abscissa's decimals: the thickness rule, or more when the step between points is
+// smaller than the last shown digit (a 2 mm range in steps of 0.05 mm would otherwise
+// show every value twice). At most 4.
+int AbscissaDecimals(int unitSystem, Real step) {
+  int decimals = TableThicknessDecimals(unitSystem);
+  const double s = std::fabs(static_cast<double>(step));
+  if (!std::isfinite(s) || s <= 0) return decimals;
+  while (decimals < 4 && s * std::pow(10.0, decimals) < 1 - 1e-9) ++decimals;
+  return decimals;
+}
+
 TableBlock PointBlock(const ChartData& d, const AppState& s, const PointColumns& pc) {
   const LanguageTexts& lang = s.lang;
   const int u = std::clamp(d.unitSystem, 1, 3);
@@ -98,7 +114,7 @@ TableBlock PointBlock(const ChartData& d, const AppState& s, const PointColumns&
   b.labelWidth = 150;
   b.columnWidth = 150;
   b.label = {lang.MsgText(pc.xMsg).trimmed(), lang.UnitLabel(u, pc.xUnit),
-             TableThicknessDecimals(u)};
+             AbscissaDecimals(u, d.curveX[1] - d.curveX[0])};
   const bool money = pc.yUnit == 0;
   b.columns.push_back({lang.MsgText(pc.yMsg).trimmed(),
                        money ? d.spec.yUnit : lang.UnitLabel(u, pc.yUnit),
@@ -115,27 +131,29 @@ TableBlock PointBlock(const ChartData& d, const AppState& s, const PointColumns&
 std::vector<TableBlock> OverallBlocks(const ChartData& d, const AppState& s) {
   const LanguageTexts& lang = s.lang;
   const int u = std::clamp(d.unitSystem, 1, 3);
-  TableBlock stock;
-  stock.shape = TableShape::Rows;
-  stock.labelWidth = 120;
-  stock.columnWidth = 130;
+  const TableBlock wide = [] {
+    TableBlock b;
+    b.labelWidth = 120;
+    b.columnWidth = 130;
+    return b;
+  }();
+  TableBlock stock = wide;
   stock.label = {lang.MsgText(6).trimmed(), QString(), 0};
-  for (int m : {24, 38, 39}) stock.columns.push_back({lang.MsgText(m).trimmed(), d.spec.yUnit, kMoneyDecimals});
+  for (int m : {24, 38, 39})
+    stock.columns.push_back({lang.MsgText(m).trimmed(), d.spec.yUnit, kMoneyDecimals});
   for (int n = 0; n < 15; ++n) {
-    stock.rows.push_back({TableCell::label(QString::fromStdString(InsulThicknessNames[n]).simplified()),
-                          TableCell::number(d.stockEnergyCost[n]),
-                          TableCell::number(d.stockInsulationCost[n]),
-                          TableCell::number(d.stockTotalCost[n])});
+    stock.rows.push_back(
+        {TableCell::label(QString::fromStdString(InsulThicknessNames[n]).simplified()),
+         TableCell::number(d.stockEnergyCost[n]), TableCell::number(d.stockInsulationCost[n]),
+         TableCell::number(d.stockTotalCost[n])});
   }
   std::vector<TableBlock> blocks = {stock};
 
-  TableBlock marks;
-  marks.shape = TableShape::Rows;
-  marks.labelWidth = 120;
-  marks.columnWidth = 130;
-  marks.label = IsHotAnalysis(d.analysis)
-                    ? TableColumn{lang.MsgText(25).trimmed(), lang.UnitLabel(u, kQTemperature), 0}
-                    : TableColumn{lang.QuantityName(kQRelHumidity), lang.UnitLabel(u, kQRelHumidity), 0};
+  TableBlock marks = wide;
+  marks.label =
+      IsHotAnalysis(d.analysis)
+          ? TableColumn{lang.MsgText(25).trimmed(), lang.UnitLabel(u, kQTemperature), 0}
+          : TableColumn{lang.QuantityName(kQRelHumidity), lang.UnitLabel(u, kQRelHumidity), 0};
   marks.columns.push_back({lang.MsgText(6).trimmed(), d.spec.xUnit, TableThicknessDecimals(u)});
   for (int r = 0; r < 10; ++r) {
     if (d.spec.markLabels[r].isEmpty()) continue;
@@ -172,14 +190,14 @@ DataTable AnalysisTable(const ChartData& d, const AppState& s) {
       if (d.analysis == AnalysisId::ChilledTsurf) {
         // The dew point in the right column, in the first row it leaves free.
         int row = 1;
-        while (std::any_of(t.lines.begin(), t.lines.end(), [&](const HeadingLine& l) {
-          return l.row == row && l.column == 1;
-        })) {
+        while (std::any_of(t.lines.begin(), t.lines.end(),
+                           [&](const HeadingLine& l) { return l.row == row && l.column == 1; })) {
           ++row;
         }
         const int u = std::clamp(d.unitSystem, 1, 3);
         t.lines.push_back({row, 1,
-                           s.lang.MsgText(15) + QString::fromStdString(ValueToStr(0, 1, d.chartDewPoint)) +
+                           s.lang.MsgText(15) +
+                               QString::fromStdString(ValueToStr(0, 1, d.chartDewPoint)) +
                                s.lang.UnitLabel(u, kQTemperature)});
       }
       break;

@@ -60,9 +60,11 @@ QString CsvField(const QString& text) {
 
 namespace {
 
-QString HeaderName(const TableColumn& c) {
-  const QString name = c.header.trimmed();
-  return c.unit.isEmpty() ? name : name + QStringLiteral(" (") + c.unit.trimmed() + u')';
+// "Name (unit)"; a column of names has no unit of its own.
+QString HeaderName(const TableColumn& c, bool numbers) {
+  const QString name = (c.csvName.isEmpty() ? c.header : c.csvName).trimmed();
+  if (!numbers || c.unit.trimmed().isEmpty()) return name;
+  return name + QStringLiteral(" (") + c.unit.trimmed() + u')';
 }
 
 // Full precision, locale-free; empty for a cell without a finite number.
@@ -107,12 +109,13 @@ QString TableCsv(const DataTable& table) {
       cols.push_back(&b.columns[c]);
     }
     std::vector<size_t> raw;
-    for (size_t i = 0; i < used.size(); ++i) {
-      if (HasNumbers(b, used[i])) raw.push_back(i);
-    }
     QStringList header;
-    for (const TableColumn* c : cols) header << HeaderName(*c);
-    for (size_t i : raw) header << HeaderName(*cols[i]) + QStringLiteral(" raw");
+    for (size_t i = 0; i < used.size(); ++i) {
+      const bool numbers = HasNumbers(b, used[i]);
+      if (numbers) raw.push_back(i);
+      header << HeaderName(*cols[i], numbers);
+    }
+    for (size_t i : raw) header << HeaderName(*cols[i], true) + QStringLiteral(" raw");
     AppendRecord(out, header);
     for (const auto& row : b.rows) {
       QStringList fields;

@@ -27,9 +27,10 @@ struct TableCell {
 };
 
 struct TableColumn {
-  QString header;    // over the column (a list entry, a quantity name); empty: unused
-  QString unit;      // unit label, without brackets; empty for a plain name column
-  int decimals = 1;  // shown decimals of its numbers
+  QString header;        // over the column (a list entry, a quantity name); empty: unused
+  QString unit;          // unit label of its numbers, without brackets
+  int decimals = 1;      // shown decimals of its numbers
+  QString csvName = {};  // the column's name in CSV when the header alone does not say it
 };
 
 // Rows: two header rows on top, one body row per row, value columns side by side (the
@@ -39,12 +40,12 @@ enum class TableShape { Rows, Cols };
 
 struct TableBlock {
   TableShape shape = TableShape::Rows;
-  QString caption;      // a line above the frame (empty: none)
+  QString caption;  // a line above the frame (empty: none)
   // A heading over all value columns in the first header row; the columns' own headings
   // (list entries) then go in the second row, right-aligned like their numbers. Without
   // it, the first row names each column and the second gives its unit in brackets.
   QString groupHeader;
-  TableColumn label;    // the row-label column
+  TableColumn label;  // the row-label column
   std::vector<TableColumn> columns;
   // Per row: the label cell, then one cell per column.
   std::vector<std::vector<TableCell>> rows;

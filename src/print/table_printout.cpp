@@ -60,12 +60,17 @@ void DrawFrame(Canvas& c, const TableGeometry& g, const TableBlock& b, double to
   PicTableFrameCols(c, f);
 }
 
+// A cell's text; an empty cell draws nothing.
+void CellLabel(Canvas& c, HAlign h, const QString& text, double x, double y) {
+  if (!text.isEmpty()) PicText(c, h, VAlign::Bottom, text, x, y);
+}
+
 void DrawSlice(Canvas& c, const TableGeometry& g, const LanguageTexts& lang, const TableBlock& b,
                const BlockSlice& s, double top) {
   SetTextStyle(c, lang, g.cell);
   SetPicBrush(c, kWhite, BrushStyle::Clear);
   if (!b.caption.isEmpty()) {
-    PicText(c, HAlign::Left, VAlign::Bottom, b.caption, g.left, top + g.rowHeight - g.inset);
+    CellLabel(c, HAlign::Left, b.caption, g.left, top + g.rowHeight - g.inset);
     top += g.rowHeight;
   }
   DrawFrame(c, g, b, top, s.count);
@@ -77,19 +82,18 @@ void DrawSlice(Canvas& c, const TableGeometry& g, const LanguageTexts& lang, con
   auto columnCentre = [&](size_t k) { return g.left + labelW + (k + 0.5) * colW; };
   const double row1 = top + g.rowHeight, row2 = top + 2 * g.rowHeight;
 
-  PicText(c, HAlign::Centre, VAlign::Bottom, b.label.header, labelCentre, row1);
-  PicText(c, HAlign::Centre, VAlign::Bottom, Bracketed(b.label.unit), labelCentre, row2);
+  CellLabel(c, HAlign::Centre, b.label.header, labelCentre, row1);
+  CellLabel(c, HAlign::Centre, Bracketed(b.label.unit), labelCentre, row2);
   if (!b.groupHeader.isEmpty()) {
     // Over the value columns, where the sheet of the pipe-size tables puts it.
-    PicText(c, HAlign::Centre, VAlign::Bottom, b.groupHeader, g.left + 240 * g.scale, row1);
+    CellLabel(c, HAlign::Centre, b.groupHeader, g.left + 240 * g.scale, row1);
     for (size_t k = 0; k < b.columns.size(); ++k) {
-      PicText(c, HAlign::Right, VAlign::Bottom, b.columns[k].header, columnRight(k), row2);
+      CellLabel(c, HAlign::Right, b.columns[k].header, columnRight(k), row2);
     }
   } else {
     for (size_t k = 0; k < b.columns.size(); ++k) {
-      PicText(c, HAlign::Centre, VAlign::Bottom, b.columns[k].header, columnCentre(k), row1);
-      PicText(c, HAlign::Centre, VAlign::Bottom, Bracketed(b.columns[k].unit), columnCentre(k),
-              row2);
+      CellLabel(c, HAlign::Centre, b.columns[k].header, columnCentre(k), row1);
+      CellLabel(c, HAlign::Centre, Bracketed(b.columns[k].unit), columnCentre(k), row2);
     }
   }
 
@@ -98,12 +102,11 @@ void DrawSlice(Canvas& c, const TableGeometry& g, const LanguageTexts& lang, con
     const double y = row2 + (r - s.first + 1) * g.rowHeight;
     const auto& cells = b.rows[r];
     if (!cells.empty()) {
-      PicText(c, HAlign::Right, VAlign::Bottom, CellText(cells[0], b.label.decimals),
-              g.left + labelW - g.inset, y);
+      CellLabel(c, HAlign::Right, CellText(cells[0], b.label.decimals), g.left + labelW - g.inset,
+                y);
     }
     for (size_t k = 0; k < b.columns.size() && k + 1 < cells.size(); ++k) {
-      PicText(c, HAlign::Right, VAlign::Bottom, CellText(cells[k + 1], b.columns[k].decimals),
-              columnRight(k), y);
+      CellLabel(c, HAlign::Right, CellText(cells[k + 1], b.columns[k].decimals), columnRight(k), y);
     }
   }
 }
@@ -180,14 +183,19 @@ double SheetContentBottom(const DataTable& table, const TableSheet& sheet, const
 
 void DrawTableSheet(Canvas& c, const TableGeometry& g, const LanguageTexts& lang,
                     const DataTable& table, const TableSheet& sheet) {
-  SetPicBrush(c, kWhite, BrushStyle::Clear);
-  SetTextStyle(c, lang, g.title);
-  PicText(c, HAlign::Left, VAlign::Bottom, table.title, g.left, g.titleY);
-  SetTextStyle(c, lang, g.line);
-  for (const HeadingLine& l : table.lines) {
-    PicText(c, HAlign::Left, VAlign::Bottom, l.text, l.column == 0 ? g.left : g.right,
-            g.titleY + l.row * g.rowStep);
-  }
+  // The heading as the graph printouts write theirs.
+  ChartGeometry heading;
+  heading.pixels = g.pixels;
+  heading.xLeft = g.left;
+  heading.xRight = g.right;
+  heading.titleY = g.titleY;
+  heading.rowStep = g.rowStep;
+  heading.title = g.title;
+  heading.line = heading.footer = g.line;
+  ChartSpec spec;
+  spec.title = table.title;
+  spec.lines = table.lines;
+  DrawHeading(c, heading, lang, spec);
   double y = HeadingBottom(table, g);
   for (const BlockSlice& s : sheet) {
     if (s.block < 0 || s.block >= static_cast<int>(table.blocks.size())) continue;

@@ -24,12 +24,12 @@ inline constexpr const char* kTableJobTitle = "QORA2000-Table";
 struct TableGeometry {
   bool pixels = true;
   double scale = 1;  // surface units per sheet pixel (block widths are in sheet pixels)
-  double left = 45, right = 340;     // heading columns; frames start at `left`
+  double left = 45, right = 340;      // heading columns; frames start at `left`
   double titleY = 105, rowStep = 21;  // title bottom, heading row spacing
   double rowHeight = 21;
-  double inset = 4;           // from a column's right edge to its right-aligned text
-  double gap = 8;             // between the heading (or a block) and the next block
-  double bottom = 830;        // the lowest edge a frame may reach on a sheet
+  double inset = 4;     // from a column's right edge to its right-aligned text
+  double gap = 8;       // between the heading (or a block) and the next block
+  double bottom = 830;  // the lowest edge a frame may reach on a sheet
   double framePen = 3, innerPen = 1;
   TextStyle title{18, 9, kBlue}, line{19, 8, kBlue}, cell{19, 8, kBlack};
 };

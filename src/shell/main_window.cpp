@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 
+#include "charts/analysis_table.h"
 #include "model/app_state.h"
 #include "shell/brand.h"
 #include "shell/insul_cost_dialog.h"
@@ -14,10 +15,9 @@
 #include "shell/param_dialog.h"
 #include "shell/screen_registry.h"
 #include "shell/splash_view.h"
-#include "shell/unit_relabel.h"
 #include "shell/table_preview_dialog.h"
+#include "shell/unit_relabel.h"
 #include "shell/wait_dialog.h"
-#include "charts/analysis_table.h"
 
 namespace qora {
 

@@ -78,8 +78,7 @@ void TablePreviewDialog::openAnalysisTable(const std::optional<DataTable>& table
   openWith(screenHeight);
 }
 
-void TablePreviewDialog::openRValueTable(const std::optional<DataTable>& table,
-                                         int screenHeight) {
+void TablePreviewDialog::openRValueTable(const std::optional<DataTable>& table, int screenHeight) {
   rvalue_ = table.value_or(DataTable{});
   openWith(screenHeight);
 }

@@ -37,7 +37,8 @@ TEST_F(AnalysisTableTest, PipeSizeTablesKeepEveryListPositionInItsColumn) {
   ASSERT_EQ(t.blocks.size(), 1u);
   const TableBlock& b = t.blocks[0];
   ASSERT_EQ(b.columns.size(), 10u);
-  EXPECT_EQ(ShownHeaders(b), (QStringList{state.params.rh[1], state.params.rh[2], state.params.rh[3]}));
+  EXPECT_EQ(ShownHeaders(b),
+            (QStringList{state.params.rh[1], state.params.rh[2], state.params.rh[3]}));
   EXPECT_TRUE(b.columns[0].header.isEmpty());
   ASSERT_EQ(b.rows.size(), 3u);  // sizes 3..5
   const auto& size4 = b.rows[1];
@@ -81,6 +82,20 @@ TEST_F(AnalysisTableTest, OnePipeTablesListEveryPointWithTheChartsQuantities) {
   }
 }
 
+TEST_F(AnalysisTableTest, ShortRangesShowEnoughDecimalsToTellThePointsApart) {
+  ChartData c = test::SampleChart(AnalysisId::ChilledTsurf, state);
+  const struct {
+    Real range;
+    int unit, decimals;
+  } cases[] = {{40, 2, 1}, {2, 2, 2}, {0.1L, 2, 3}, {0.001L, 2, 4}, {0.4L, 1, 2}, {0.2L, 1, 3}, {0, 2, 1}};
+  for (const auto& k : cases) {
+    c.unitSystem = k.unit;
+    for (int i = 0; i <= 40; ++i) c.curveX[i] = k.range * i / 40;
+    const TableBlock b = AnalysisTable(c, state).blocks.at(0);
+    EXPECT_EQ(b.label.decimals, k.decimals) << static_cast<double>(k.range);
+  }
+}
+
 TEST_F(AnalysisTableTest, SurfaceTemperatureHeadingAddsTheDewPointInAFreeRightRow) {
   const ChartData c = test::SampleChart(AnalysisId::ChilledTsurf, state);
   const DataTable t = AnalysisTable(c, state);
@@ -120,51 +135,6 @@ TEST_F(AnalysisTableTest, ValuesThatAreNotNumbersShowNotAvailable) {
   EXPECT_FALSE(csv.contains("inf", Qt::CaseInsensitive));
 }
 
-// A small RFC 4180 reader: records of fields, quoted fields with doubled quotes.
-std::vector<QStringList> ParseCsv(const QString& text, bool* ok) {
-  std::vector<QStringList> records;
-  QStringList fields;
-  QString field;
-  bool quoted = false, afterQuote = false;
-  *ok = true;
-  for (int i = 0; i < text.size(); ++i) {
-    const QChar ch = text[i];
-    if (quoted) {
-      if (ch == '"' && i + 1 < text.size() && text[i + 1] == '"') {
-        field += '"';
-        ++i;
-      } else if (ch == '"') {
-        quoted = false;
-        afterQuote = true;
-      } else {
-        field += ch;
-      }
-      continue;
-    }
-    if (ch == '"') {
-      if (!field.isEmpty() || afterQuote) *ok = false;
-      quoted = true;
-    } else if (ch == ',') {
-      fields << field;
-      field.clear();
-      afterQuote = false;
-    } else if (ch == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
-      fields << field;
-      records.push_back(fields);
-      fields.clear();
-      field.clear();
-      afterQuote = false;
-      ++i;
-    } else if (ch == '\n' || ch == '\r' || afterQuote) {
-      *ok = false;  // a bare line break or text after a closing quote
-    } else {
-      field += ch;
-    }
-  }
-  if (quoted || !field.isEmpty() || !fields.isEmpty()) *ok = false;  // no final CRLF
-  return records;
-}
-
 TEST_F(AnalysisTableTest, CsvNamesColumnsWithUnitsAndQuotesWhatItMust) {
   for (auto& type : state.params.pipeSize) type[1][0][0] = "1\", \"A\"";  // a quote and a comma
   ChartData c = test::SampleChart(AnalysisId::ChilledKConst, state);
@@ -173,21 +143,22 @@ TEST_F(AnalysisTableTest, CsvNamesColumnsWithUnitsAndQuotesWhatItMust) {
   c.sizeFrom = 1, c.sizeTo = 2;
   c.notAchievable[2][1] = true;
   bool ok = false;
-  const auto records = ParseCsv(TableCsv(AnalysisTable(c, state)), &ok);
+  const auto records = test::ParseCsvRecords(TableCsv(AnalysisTable(c, state)), &ok);
   ASSERT_TRUE(ok);
   ASSERT_EQ(records.size(), 3u);  // header, two sizes
   const QString thicknessUnit = state.lang.UnitLabel(2, 4);
-  EXPECT_EQ(records[0][0], state.lang.MsgText(5).trimmed() + " (" + thicknessUnit + ")");
+  EXPECT_EQ(records[0][0], state.lang.MsgText(5).trimmed());  // names: no unit
+  EXPECT_EQ(records[0][1], state.params.rh[1] + " " + state.lang.UnitLabel(2, 5).trimmed() + " (" +
+                               thicknessUnit.trimmed() + ")");
   // The label, two shown columns, their two raw twins.
   ASSERT_EQ(records[0].size(), 5);
-  EXPECT_TRUE(records[0][1].startsWith(state.params.rh[1] + " ("));
   EXPECT_TRUE(records[0][3].endsWith(" raw"));
   for (const QStringList& r : records) EXPECT_EQ(r.size(), records[0].size());
   EXPECT_EQ(records[1][0], "1\", \"A\"");
-  EXPECT_EQ(records[1][1], "5.5");  // 2 + 3 + 0.5
+  EXPECT_EQ(records[1][1], "4.5");  // position 2, size 1: 2 + 2 + 0.5
   EXPECT_EQ(records[2][2], "N/A");
   EXPECT_EQ(records[2][4], "");  // no raw value for a point no thickness reaches
-  EXPECT_DOUBLE_EQ(records[1][3].toDouble(), 5.5);
+  EXPECT_DOUBLE_EQ(records[1][3].toDouble(), 4.5);
 }
 
 TEST(CsvField, QuotesOnlyFieldsThatNeedIt) {

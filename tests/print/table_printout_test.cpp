@@ -73,19 +73,22 @@ TEST_F(TablePrintout, SecondToFourthPositionsFillTheColumnsAt189To273) {
 }
 
 TEST_F(TablePrintout, ASheetHoldsTheWholeTableAndGrowsForALongOne) {
-  const DataTable shortTable = AnalysisTable(test::SampleChart(AnalysisId::HotKConst, state), state);
+  const DataTable shortTable =
+      AnalysisTable(test::SampleChart(AnalysisId::HotKConst, state), state);
   EXPECT_EQ(PreviewHeightFor(shortTable), kPreviewHeight);
   for (const ChartData& c : {fortySizes(), test::SampleChart(AnalysisId::HotTline, state)}) {
     const DataTable t = AnalysisTable(c, state);
     const int h = PreviewHeightFor(t);
     EXPECT_GT(h, kPreviewHeight);
     const auto prims = preview(t);
-    // Every row is drawn, inside the page rectangle (5, 5)-(605, h - 5).
+    // Every row is drawn (its first value column), inside the page rectangle (5, 5)-(605, h - 5).
+    const TableBlock& b = t.blocks[0];
+    const double firstColumn = 45 + b.labelWidth + b.columnWidth - 4;
     int rows = 0;
     for (const Prim& p : OfKind(prims, "text")) {
       EXPECT_LE(p.nums[1] + p.nums[3], h - 5) << p.line;
       EXPECT_LE(p.nums[0] + p.nums[2], 605) << p.line;
-      if (std::abs(p.nums[0] + p.nums[2] - (45 + t.blocks[0].labelWidth - 4)) < 0.01) ++rows;
+      if (std::abs(p.nums[0] + p.nums[2] - firstColumn) < 0.01) ++rows;
     }
     EXPECT_GE(rows, static_cast<int>(t.blocks[0].rows.size())) << h;
   }
@@ -114,8 +117,7 @@ TEST_F(TablePrintout, LongTablesContinueOnFurtherPagesWithTheHeadingRepeated) {
       for (const Prim& p : OfKind(prims, "line")) {
         EXPECT_LE(std::max(p.nums[1], p.nums[3]), 270.0) << p.line;
       }
-      const std::string number =
-          std::to_string(i + 1) + " / " + std::to_string(sheets.size());
+      const std::string number = std::to_string(i + 1) + " / " + std::to_string(sheets.size());
       EXPECT_NE(test::FindText(prims, number), nullptr);
     }
   }
@@ -163,7 +165,7 @@ TEST_F(TablePrintout, PreviewPictureShowsTheSheetAndItsShadow) {
   EXPECT_EQ(img.width(), kPreviewWidth);
   EXPECT_GT(img.height(), kPreviewHeight);
   EXPECT_EQ(QColor(img.pixel(607, img.height() / 2)), QColor(0xC0, 0xC0, 0xC0));  // shadow
-  EXPECT_EQ(QColor(img.pixel(5, 300)), QColor(Qt::black));                       // page edge
+  EXPECT_EQ(QColor(img.pixel(5, 300)), QColor(Qt::black));                        // page edge
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // `qora2000-cli table ANALYSIS`: the table behind one chart, as the preview shows it, from
 // the program folder's settings and data: CSV (RFC 4180, UTF-8) on standard output or in a
-// file, and the printed pages as a PDF.
+// file, the printed pages as a PDF, and the preview sheet as a picture.
+#include <QImage>
 #include <QString>
 #include <iostream>
 #include <optional>
@@ -11,6 +12,7 @@
 #include "command_registry.h"
 #include "model/app_state.h"
 #include "model/text_file.h"
+#include "print/table_preview.h"
 #include "print/table_printout.h"
 
 namespace qora::cli {
@@ -35,12 +37,15 @@ std::optional<TableResult> ComputeTable(const std::string& name, const AppState&
 }
 
 int RunTable(const std::vector<std::string>& args) {
-  CommandLine c("table ANALYSIS [--home DIR] [--set SECTION.Key=VALUE]... [--csv FILE] [--pdf FILE]",
-                {kHomeOption,
-                 kSetOption,
-                 {"csv", "FILE", "write the table as CSV to FILE (default: standard output)"},
-                 {"pdf", "FILE", "write the printed table pages"}},
-                {{"ANALYSIS", "chilled.kconst ... chilled.overall, hot.kconst ... hot.overall"}});
+  CommandLine c(
+      "table ANALYSIS [--home DIR] [--set SECTION.Key=VALUE]... [--csv FILE] [--pdf FILE] [--png "
+      "FILE]",
+      {kHomeOption,
+       kSetOption,
+       {"csv", "FILE", "write the table as CSV to FILE (default: standard output)"},
+       {"pdf", "FILE", "write the printed table pages"},
+       {"png", "FILE", "write the preview sheet as the dialog shows it"}},
+      {{"ANALYSIS", "chilled.kconst ... chilled.overall, hot.kconst ... hot.overall"}});
   if (auto exit = c.parse(args)) return *exit;
   const QStringList names = c.positional();
   if (names.isEmpty()) return UsageError("missing ANALYSIS");
@@ -56,22 +61,25 @@ int RunTable(const std::vector<std::string>& args) {
     return kExitRefused;
   }
   const QByteArray csv = TableCsv(result->table).toUtf8();
-  const QString csvFile = c.value("csv"), pdf = c.value("pdf");
+  const QString csvFile = c.value("csv"), pdf = c.value("pdf"), png = c.value("png");
   if (!csvFile.isEmpty()) {
     if (!WriteFileAtomically(csvFile, csv)) {
       std::cerr << "qora2000-cli: cannot write '" << csvFile.toStdString() << "'\n";
       return kExitWriteFailed;
     }
-  } else if (pdf.isEmpty()) {
+  } else if (pdf.isEmpty() && png.isEmpty()) {
     std::cout.write(csv.constData(), csv.size());
     std::cout.flush();
   }
-  if (!pdf.isEmpty()) {
-    const auto app = MakeGuiApplication();
-    if (!WriteTablePdf(result->table, state, pdf)) {
-      std::cerr << "qora2000-cli: cannot write '" << pdf.toStdString() << "'\n";
-      return kExitWriteFailed;
-    }
+  std::unique_ptr<QGuiApplication> app;
+  if (!pdf.isEmpty() || !png.isEmpty()) app = MakeGuiApplication();
+  if (!pdf.isEmpty() && !WriteTablePdf(result->table, state, pdf)) {
+    std::cerr << "qora2000-cli: cannot write '" << pdf.toStdString() << "'\n";
+    return kExitWriteFailed;
+  }
+  if (!png.isEmpty() && !SavePng(RenderTablePreview(result->table, state), png)) {
+    std::cerr << "qora2000-cli: cannot write '" << png.toStdString() << "'\n";
+    return kExitWriteFailed;
   }
   return kExitOk;
 }
