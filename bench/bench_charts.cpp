@@ -1,4 +1,5 @@
-// The sixteen line-screen charts as a keystroke runs them: compute alone, and compute
+// The sixteen line-screen charts as a keystroke runs them: the values alone, compute (values
+// and the chart's texts), and compute
 // plus the whole chart drawn on a screen's chart picture, from the shipped program folder
 // beside the executable. The chilled-water charts are set up as a typical design with the
 // typed surface coefficient; the hot-water charts with the largest ranges the panels allow
@@ -104,6 +105,16 @@ void BM_Compute(benchmark::State& st, const AnalysisDef* def, const AppState* s)
   }
 }
 
+// The values alone, without the chart's texts: what a compute did before the texts were
+// described beside the values.
+void BM_Values(benchmark::State& st, const AnalysisDef* def, const AppState* s) {
+  for (auto _ : st) {
+    const ComputeResult r = def->compute(*s);
+    if (!r.drawn) st.SkipWithError(r.refusal.c_str());
+    benchmark::DoNotOptimize(r);
+  }
+}
+
 void BM_ComputeAndDraw(benchmark::State& st, const AnalysisDef* def, const AppState* s, int width,
                        int height) {
   const PictureSize area = ChartAreaSize(width, height);
@@ -119,6 +130,8 @@ void BM_ComputeAndDraw(benchmark::State& st, const AnalysisDef* def, const AppSt
 
 void Register(const std::string& prefix, const AnalysisDef* def, const AppState* s) {
   benchmark::RegisterBenchmark((prefix + "Compute/" + def->cliName).c_str(), BM_Compute, def, s)
+      ->Unit(benchmark::kMicrosecond);
+  benchmark::RegisterBenchmark((prefix + "Values/" + def->cliName).c_str(), BM_Values, def, s)
       ->Unit(benchmark::kMicrosecond);
   benchmark::RegisterBenchmark((prefix + "ComputeAndDraw1920/" + def->cliName).c_str(),
                                BM_ComputeAndDraw, def, s, 1920, 1080)
