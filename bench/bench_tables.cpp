@@ -19,28 +19,32 @@ using namespace qora;
 AppState BenchState() {
   AppState s;
   LoadProgramState(s, QCoreApplication::applicationDirPath());
-  s.settings.setUnitSystem(2);
+  s.settings.setUnitSystem(1);
   s.settings.setInteger(kSecChilled, "k_Const_PpSzFrom", 0);
-  s.settings.setInteger(kSecChilled, "k_Const_PpSzTo", 39);
   s.settings.setInteger(kSecChilled, "k_Const_RHFrom", 0);
   s.settings.setInteger(kSecChilled, "k_Const_RHTo", 9);
   return s;
 }
 
-DataTable LargestTable(const AppState& s) {
-  const ComputeResult r = ComputeChart(*FindAnalysis("chilled.kconst"), s);
-  return AnalysisTable(r.data, s);
+// The widest size range the shipped table accepts, with every humidity: the most cells.
+DataTable LargestTable(AppState& s) {
+  for (int to = 39; to > 0; --to) {
+    s.settings.setInteger(kSecChilled, "k_Const_PpSzTo", to);
+    const ComputeResult r = ComputeChart(*FindAnalysis("chilled.kconst"), s);
+    if (r.drawn) return AnalysisTable(r.data, s);
+  }
+  return {};
 }
 
 void BM_PreviewLargestTable(benchmark::State& st) {
-  const AppState s = BenchState();
+  AppState s = BenchState();
   const DataTable t = LargestTable(s);
   for (auto _ : st) benchmark::DoNotOptimize(RenderTablePreview(t, s));
-  st.counters["rows"] = static_cast<double>(t.blocks.at(0).rows.size());
+  st.counters["rows"] = t.blocks.empty() ? 0 : static_cast<double>(t.blocks[0].rows.size());
 }
 
 void BM_PrintLargestTablePerPage(benchmark::State& st) {
-  const AppState s = BenchState();
+  AppState s = BenchState();
   const DataTable t = LargestTable(s);
   const int pages = static_cast<int>(PaginateTable(t, PageTableGeometry()).size());
   QTemporaryDir out;

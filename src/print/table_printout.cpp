@@ -50,6 +50,15 @@ void DrawFrame(Canvas& c, const TableGeometry& g, const TableBlock& b, double to
   f.frameLineWidth = g.framePen;
   f.subLineWidth = g.innerPen;
   PicTableFrameRows(c, f);
+  if (!b.groupHeader.isEmpty() && !b.columns.empty()) {
+    // The group heading spans its columns: no column lines through the first header row,
+    // a thin line under it.
+    const double x0 = g.left + f.labelWidth1 + g.framePen / 2;
+    const double x1 = g.left + f.labelWidth1 + f.cols * f.colWidth - g.framePen / 2;
+    c.fill(x0, top + g.framePen / 2, x1, top + g.rowHeight, kSilver);
+    c.setPen(kBlack, PenStyle::Solid, g.innerPen);
+    c.line(x0, top + g.rowHeight, x1, top + g.rowHeight);
+  }
   if (b.shape == TableShape::Rows || rows == 0) return;
   // Turned frame: every point a band, the label column filled like the header.
   f.y = top + TableBlock::kHeaderRows * g.rowHeight;
