@@ -39,13 +39,15 @@ DataTable LargestTable(AppState& s) {
 void BM_PreviewLargestTable(benchmark::State& st) {
   AppState s = BenchState();
   const DataTable t = LargestTable(s);
+  if (t.blocks.empty()) st.SkipWithError("no table: the shipped data is not beside the benchmark");
   for (auto _ : st) benchmark::DoNotOptimize(RenderTablePreview(t, s));
-  st.counters["rows"] = t.blocks.empty() ? 0 : static_cast<double>(t.blocks[0].rows.size());
+  if (!t.blocks.empty()) st.counters["rows"] = static_cast<double>(t.blocks[0].rows.size());
 }
 
 void BM_PrintLargestTablePerPage(benchmark::State& st) {
   AppState s = BenchState();
   const DataTable t = LargestTable(s);
+  if (t.blocks.empty()) st.SkipWithError("no table: the shipped data is not beside the benchmark");
   const int pages = static_cast<int>(PaginateTable(t, PageTableGeometry()).size());
   QTemporaryDir out;
   const QString file = out.filePath("table.pdf");

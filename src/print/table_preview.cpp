@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <map>
 
+#include "charts/chart_background.h"
 #include "model/app_state.h"
 #include "print/page_frame.h"
 #include "print/table_printout.h"
@@ -23,6 +25,16 @@ int Round(double v) {
   return static_cast<int>(std::nearbyint(v));
 }
 
+// The horizontal logo, loaded once per file: the sheet is redrawn on every activation.
+const Picture& HorizontalLogo(const AppState& state) {
+  static std::map<QString, Picture> cache;
+  const QString path =
+      state.picturePath(FramePictureNamesFor(state.settings.langIndex()).horizontalLogo);
+  auto it = cache.find(path);
+  if (it == cache.end()) it = cache.emplace(path, LoadPicture(path)).first;
+  return it->second;
+}
+
 }  // namespace
 
 void DrawPreviewSheet(Canvas& pic, const AppState& state) {
@@ -37,8 +49,8 @@ void DrawPreviewSheet(Canvas& pic, const AppState& state) {
   PicLine(pic, left + 4, bottom + 2, right + 2, bottom + 2, kSilver);
   PicLine(pic, right + 2, top + 4, right + 2, bottom + 2, kSilver);
 
-  const FramePictureNames names = FramePictureNamesFor(state.settings.langIndex());
-  const Picture tile = LoadPicture(state.picturePath(names.watermarkTile));
+  // The watermark tile the chart pictures use, loaded once per program folder and brand.
+  const Picture& tile = BrandPicturesFor(state).tile;
   const int pw = right - left;
   const int tw = Round(0.25 * pw), th = Round(0.2 * tw), m = Round(0.03 * pw);
   for (int r = 0, y = top + m; y < bottom; ++r, y += 2 * th) {
@@ -49,7 +61,7 @@ void DrawPreviewSheet(Canvas& pic, const AppState& state) {
   }
   const int u = pw / 20;
   PicDrawPicture(pic, right - Round(8.5 * u), top + Round(1.2 * u), right - Round(1.5 * u),
-                 top + Round(2.2 * u), LoadPicture(state.picturePath(names.horizontalLogo)));
+                 top + Round(2.2 * u), HorizontalLogo(state));
 }
 
 int PreviewHeightFor(const DataTable& table) {
