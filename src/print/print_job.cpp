@@ -7,6 +7,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QSaveFile>
+#include <algorithm>
 
 #include "print/graph_printout.h"
 #include "toolkit/page_canvas.h"
@@ -41,7 +42,7 @@ QString PrintToDirectory() {
 }
 
 bool PrintOnDevice(QPagedPaintDevice& device, PageOrientation orientation, const QString& title,
-                   const PageRenderer& render) {
+                   int sheets, const SheetRenderer& render) {
   // The title must be set before the document begins.
   if (auto* printer = dynamic_cast<QPrinter*>(&device)) printer->setDocName(title);
   if (auto* pdf = dynamic_cast<QPdfWriter*>(&device)) pdf->setTitle(title);
@@ -51,12 +52,20 @@ bool PrintOnDevice(QPagedPaintDevice& device, PageOrientation orientation, const
                                                ? BeginPortraitPage(device)
                                                : BeginLandscapePage(device);
   if (!page->isActive()) return false;
-  render(*page);
+  for (int i = 0; i < std::max(1, sheets); ++i) {
+    if (i > 0 && !page->newPage()) return false;
+    render(*page, i);
+  }
   return page->finish();
 }
 
-bool WritePdfPage(const QString& file, PageOrientation orientation, const QString& title,
-                  const PageRenderer& render) {
+bool PrintOnDevice(QPagedPaintDevice& device, PageOrientation orientation, const QString& title,
+                   const PageRenderer& render) {
+  return PrintOnDevice(device, orientation, title, 1, [&](Canvas& page, int) { render(page); });
+}
+
+bool WritePdfPages(const QString& file, PageOrientation orientation, const QString& title,
+                   int sheets, const SheetRenderer& render) {
   QBuffer buffer;
   buffer.open(QIODevice::WriteOnly);
   {
@@ -64,7 +73,7 @@ bool WritePdfPage(const QString& file, PageOrientation orientation, const QStrin
     pdf.setCreator(QStringLiteral("QORA2000"));
     pdf.setResolution(kPdfDpi);
     pdf.setPageSize(QPageSize(QPageSize::A4));
-    if (!PrintOnDevice(pdf, orientation, title, render)) return false;
+    if (!PrintOnDevice(pdf, orientation, title, sheets, render)) return false;
   }
   QSaveFile out(file);
   if (!out.open(QIODevice::WriteOnly)) return false;
@@ -75,16 +84,26 @@ bool WritePdfPage(const QString& file, PageOrientation orientation, const QStrin
   return out.commit();
 }
 
-bool RunPrintJob(QWidget* parent, PageOrientation orientation, const QString& title,
-                 const PageRenderer& render) {
+bool WritePdfPage(const QString& file, PageOrientation orientation, const QString& title,
+                  const PageRenderer& render) {
+  return WritePdfPages(file, orientation, title, 1, [&](Canvas& page, int) { render(page); });
+}
+
+bool RunPrintJob(QWidget* parent, PageOrientation orientation, const QString& title, int sheets,
+                 const SheetRenderer& render) {
   if (!PrintDirectory().isEmpty()) {
     QDir().mkpath(PrintDirectory());
-    return WritePdfPage(NextFileIn(PrintDirectory(), title), orientation, title, render);
+    return WritePdfPages(NextFileIn(PrintDirectory(), title), orientation, title, sheets, render);
   }
   QPrinter printer(QPrinter::HighResolution);
   QPrintDialog dialog(&printer, parent);
   if (dialog.exec() != QDialog::Accepted) return false;
-  return PrintOnDevice(printer, orientation, title, render);
+  return PrintOnDevice(printer, orientation, title, sheets, render);
+}
+
+bool RunPrintJob(QWidget* parent, PageOrientation orientation, const QString& title,
+                 const PageRenderer& render) {
+  return RunPrintJob(parent, orientation, title, 1, [&](Canvas& page, int) { render(page); });
 }
 
 bool PrintChart(QWidget* parent, const ChartData* chart, const AppState& state) {

@@ -21,6 +21,8 @@ struct ChartData;
 inline constexpr const char* kGraphJobTitle = "QORA2000-GRAPH";
 
 using PageRenderer = std::function<void(Canvas& page)>;
+// Draws sheet `index` (0-based) of a job of several sheets.
+using SheetRenderer = std::function<void(Canvas& page, int index)>;
 
 // Every later job goes to DIR/<title>-<n>.pdf, n the smallest counter from 1 whose file
 // does not exist yet (so no earlier output is overwritten). An empty dir shows the print
@@ -39,6 +41,14 @@ bool PrintOnDevice(QPagedPaintDevice& device, PageOrientation orientation, const
 // One A4 page as a PDF file, written atomically (a failed write leaves an old file whole).
 bool WritePdfPage(const QString& file, PageOrientation orientation, const QString& title,
                   const PageRenderer& render);
+
+// The same three for a job of `sheets` sheets (at least one), the same logical page on each.
+bool RunPrintJob(QWidget* parent, PageOrientation orientation, const QString& title, int sheets,
+                 const SheetRenderer& render);
+bool PrintOnDevice(QPagedPaintDevice& device, PageOrientation orientation, const QString& title,
+                   int sheets, const SheetRenderer& render);
+bool WritePdfPages(const QString& file, PageOrientation orientation, const QString& title,
+                   int sheets, const SheetRenderer& render);
 
 // The print buttons of the chilled- and hot-water screens: the chart the screen drew last
 // (nullptr before the first one: the frame alone), landscape, "QORA2000-GRAPH".

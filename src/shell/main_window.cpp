@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 
+#include "charts/analysis_table.h"
 #include "model/app_state.h"
 #include "shell/brand.h"
 #include "shell/insul_cost_dialog.h"
@@ -17,6 +18,7 @@
 #include "shell/rvalue_screen.h"
 #include "shell/screen_registry.h"
 #include "shell/splash_view.h"
+#include "shell/table_preview_dialog.h"
 #include "shell/unit_relabel.h"
 #include "shell/wait_dialog.h"
 
@@ -45,12 +47,14 @@ MainWindow::MainWindow(AppState& state, QWidget* parent) : QWidget(parent), stat
   kValue_ = new KValueDialog(state_, this);
   insulCost_ = new InsulCostDialog(state_, this);
   insulSize_ = new InsulSizeDialog(state_, this);
+  preview_ = new TablePreviewDialog(state_, this);
   wait_ = new WaitDialog(this);
   for (const ScreenEntry& entry : ScreenRegistry()) {
     Screen* screen = entry.make(state_, this, screenArea_);
     screen->hide();
     screens_[entry.menuItem] = screen;
   }
+  connectTables();
 
   // Captions, hints and faces of the message file, read once at start.
   splash_->applyLanguage();
@@ -87,6 +91,18 @@ void MainWindow::connectBar() {
   connect(bar_, &MainBar::kValueClicked, this, [this] { showKValue(this); });
   connect(bar_, &MainBar::insulSizeClicked, this, [this] { showModal(*insulSize_); });
   connect(bar_, &MainBar::insulCostClicked, this, [this] { showModal(*insulCost_); });
+}
+
+void MainWindow::connectTables() {
+  for (const auto& [item, s] : screens_) {
+    auto* line = qobject_cast<LineScreen*>(s);
+    if (!line) continue;
+    connect(line, &LineScreen::tableRequested, this, [this, line] {
+      std::optional<DataTable> table;
+      if (const ChartData* chart = line->lastChart()) table = AnalysisTable(*chart, state_);
+      preview_->openAnalysisTable(table, height());
+    });
+  }
 }
 
 void MainWindow::showModal(QWidget& dialog) {

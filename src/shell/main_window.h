@@ -22,6 +22,7 @@ class MainMenu;
 class ParamDialog;
 class RValueDialog;
 class SplashView;
+class TablePreviewDialog;
 class WaitDialog;
 
 class MainWindow : public QWidget {
@@ -62,6 +63,7 @@ class MainWindow : public QWidget {
   InsulSizeDialog& insulSizeDialog() const { return *insulSize_; }
   InsulCostDialog& insulCostDialog() const { return *insulCost_; }
   WaitDialog& waitDialog() const { return *wait_; }
+  TablePreviewDialog& previewDialog() const { return *preview_; }
   QWidget& screenArea() const { return *screenArea_; }
 
  protected:
@@ -70,6 +72,8 @@ class MainWindow : public QWidget {
 
  private:
   void connectBar();
+  // The table buttons of the chart screens open the preview with the chart on screen.
+  void connectTables();
   void showModal(QWidget& dialog);
   // Shows the k-value dialog as a window of `owner` (the main window or a modal dialog).
   void showKValue(QWidget* owner);
@@ -91,6 +95,7 @@ class MainWindow : public QWidget {
   InsulCostDialog* insulCost_ = nullptr;
   InsulSizeDialog* insulSize_ = nullptr;
   WaitDialog* wait_ = nullptr;
+  TablePreviewDialog* preview_ = nullptr;
   std::map<int, Screen*> screens_;  // by menu item
   bool saved_ = false;
 };

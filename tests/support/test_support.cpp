@@ -94,3 +94,49 @@ QByteArray TempHome::readFile(const QString& relative) const {
 }
 
 }  // namespace qora::test
+
+namespace qora::test {
+
+std::vector<QStringList> ParseCsvRecords(const QString& text, bool* valid) {
+  std::vector<QStringList> records;
+  QStringList fields;
+  QString field;
+  bool quoted = false, afterQuote = false, ok = true;
+  for (int i = 0; i < text.size(); ++i) {
+    const QChar ch = text[i];
+    if (quoted) {
+      if (ch == '"' && i + 1 < text.size() && text[i + 1] == '"') {
+        field += '"';
+        ++i;
+      } else if (ch == '"') {
+        quoted = false;
+        afterQuote = true;
+      } else {
+        field += ch;
+      }
+    } else if (ch == '"') {
+      if (!field.isEmpty() || afterQuote) ok = false;
+      quoted = true;
+    } else if (ch == ',') {
+      fields << field;
+      field.clear();
+      afterQuote = false;
+    } else if (ch == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+      fields << field;
+      records.push_back(fields);
+      fields.clear();
+      field.clear();
+      afterQuote = false;
+      ++i;
+    } else if (ch == '\n' || ch == '\r' || afterQuote) {
+      ok = false;
+    } else {
+      field += ch;
+    }
+  }
+  if (quoted || !field.isEmpty() || !fields.isEmpty()) ok = false;
+  if (valid) *valid = ok;
+  return records;
+}
+
+}  // namespace qora::test

@@ -5,8 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <string>
+#include <vector>
 
 namespace qora::test {
 
@@ -34,5 +36,14 @@ class TempHome {
 // instead (how to regenerate every draw-list reference) and the check passes.
 ::testing::AssertionResult MatchesReference(const std::string& actual,
                                             const std::string& relativePath);
+
+}  // namespace qora::test
+
+namespace qora::test {
+
+// The records of RFC 4180 text (CRLF between records, quoted fields with doubled quotes),
+// read independently of the code under test. `valid` (when given) is false for a bare line
+// break, text after a closing quote, an unclosed quote or a last record without CRLF.
+std::vector<QStringList> ParseCsvRecords(const QString& text, bool* valid = nullptr);
 
 }  // namespace qora::test
