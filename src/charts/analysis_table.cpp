@@ -164,6 +164,61 @@ std::vector<TableBlock> OverallBlocks(const ChartData& d, const AppState& s) {
   return blocks;
 }
 
+// The R-value tables: the flat sheet of each chosen row (nominal thickness or R-value),
+// then every chosen tube under each row, both in the unit the chart plots. R takes 2
+// decimals in inch-pound units and 4 in the others (per metre), thicknesses the thickness
+// rule.
+std::vector<TableBlock> RValueBlocks(const ChartData& d, const AppState& s) {
+  const LanguageTexts& lang = s.lang;
+  const bool rAtK = d.analysis == AnalysisId::RValueKConst;
+  const int decimals =
+      rAtK ? (d.unitSystem == kInchPound ? 2 : 4) : TableThicknessDecimals(d.unitSystem);
+  const QString unit = d.spec.yUnit;
+  const QString inUnit = QStringLiteral(" (") + unit + u')';
+  const QString rowName = rAtK ? lang.MsgText(57).trimmed() + u' ' + lang.MsgText(61).trimmed()
+                               : lang.MsgText(59).trimmed();
+  const bool rowsOk = d.curveFrom >= 1 && d.curveTo <= kMaxCurves && d.curveFrom <= d.curveTo;
+  const bool tubesOk = d.sizeFrom >= 1 && d.sizeTo <= 40 && d.sizeFrom <= d.sizeTo;
+
+  TableBlock flat;
+  flat.caption = lang.MsgText(rAtK ? 67 : 71).trimmed() + inUnit;
+  flat.label = {rowName, QString(), 0};
+  flat.columns.push_back({lang.MsgText(69).trimmed(), unit, decimals});
+  flat.labelWidth = 150;
+  flat.columnWidth = 130;
+  for (int r = d.curveFrom; rowsOk && r <= d.curveTo; ++r) {
+    flat.rows.push_back({TableCell::label(d.spec.curveLabels[r - 1].trimmed()),
+                         TableCell::number(d.rowValues[r - 1])});
+  }
+
+  TableBlock tube;
+  tube.caption = lang.MsgText(rAtK ? 68 : 72).trimmed() + inUnit;
+  tube.groupHeader = rowName;
+  tube.label = {lang.MsgText(70).trimmed(), QString(), 0};
+  for (int r = d.curveFrom; rowsOk && r <= d.curveTo; ++r) {
+    const QString header = d.spec.curveLabels[r - 1].trimmed();
+    tube.columns.push_back({header, unit, decimals, header + u' ' + unit});
+  }
+  // Up to twelve columns beside the tube names within the sheet's 550 units.
+  tube.labelWidth = 56;
+  tube.columnWidth =
+      tube.columns.empty() ? 42 : std::min(42.0, (550 - tube.labelWidth) / tube.columns.size());
+  for (int j = d.sizeFrom; tubesOk && j <= d.sizeTo; ++j) {
+    std::vector<TableCell> row;
+    const QString name =
+        j <= static_cast<int>(d.spec.sizeNames.size()) ? d.spec.sizeNames[j - 1] : QString();
+    row.push_back(TableCell::label(name.trimmed()));
+    for (int r = d.curveFrom; rowsOk && r <= d.curveTo; ++r) {
+      // A tube not made with that wall has no R (0 in the chart): the cell stays empty.
+      const Real v = d.chartResults[r - 1][j - 1];
+      const bool none = v == 0 && !d.notAchievable[r - 1][j - 1];
+      row.push_back(none ? TableCell{} : Value(v, d.notAchievable[r - 1][j - 1]));
+    }
+    tube.rows.push_back(std::move(row));
+  }
+  return {flat, tube};
+}
+
 }  // namespace
 
 int TableThicknessDecimals(int unitSystem) {
@@ -174,6 +229,10 @@ DataTable AnalysisTable(const ChartData& d, const AppState& s) {
   DataTable t;
   t.title = d.spec.title;
   t.lines = d.spec.lines;
+  if (IsRValueAnalysis(d.analysis)) {
+    t.blocks = RValueBlocks(d, s);
+    return t;
+  }
   switch (KindOf(d.analysis)) {
     case ChartKind::Grid:
       t.blocks.push_back(SizeBlock(d, s));

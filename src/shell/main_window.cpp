@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 
 #include "charts/analysis_table.h"
+#include "charts/chart_drawers.h"
 #include "model/app_state.h"
 #include "shell/brand.h"
 #include "shell/insul_cost_dialog.h"
@@ -99,8 +100,13 @@ void MainWindow::connectTables() {
     if (!line) continue;
     connect(line, &LineScreen::tableRequested, this, [this, line] {
       std::optional<DataTable> table;
-      if (const ChartData* chart = line->lastChart()) table = AnalysisTable(*chart, state_);
-      preview_->openAnalysisTable(table, height());
+      const ChartData* chart = line->lastChart();
+      if (chart) table = AnalysisTable(*chart, state_);
+      if (chart && IsRValueAnalysis(chart->analysis)) {
+        preview_->openRValueTable(table, height());
+      } else {
+        preview_->openAnalysisTable(table, height());
+      }
     });
   }
 }

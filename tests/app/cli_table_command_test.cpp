@@ -8,6 +8,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <algorithm>
 #include <cmath>
 
 #include "test_support.h"
@@ -148,6 +149,32 @@ TEST_F(CliTable, APipeNameWithACommaOrAQuoteStaysValidCsv) {
   ASSERT_EQ(records.size(), 3u);
   EXPECT_EQ(records[1][0], "15,\"A\"");
   for (const QStringList& r : records) EXPECT_EQ(r.size(), records[0].size());
+}
+
+TEST_F(CliTable, RValueTablesGiveTheFlatSheetThenEveryTubeUnderItsCaption) {
+  const QStringList rv = {"--set", "QORA2000.Units=2", "--set", "Rvalue.Select=1",
+                          "--set", "Rvalue.k=0.04"};
+  const CliRun k = run("table", QStringList{"rvalue.kconst"} + rv);
+  ASSERT_EQ(k.exitCode, 0) << k.err.toStdString();
+  const QStringList lines = QString::fromUtf8(k.out).split(QStringLiteral("\r\n"));
+  const auto flat = std::find_if(lines.begin(), lines.end(),
+                                 [](const QString& l) { return l.startsWith("R Value of Flat Sheet"); });
+  const auto tube = std::find_if(lines.begin(), lines.end(),
+                                 [](const QString& l) { return l.startsWith("R Value of Insulation Tube"); });
+  ASSERT_NE(flat, lines.end());
+  ASSERT_NE(tube, lines.end());
+  EXPECT_LT(flat, tube);
+  // The first tube (10.5 mm bore, 6.5 mm wall) at k 0.04, per metre with 4 decimals:
+  // R = 0.01175 · ln(11.75 / 5.25) / 0.04.
+  const QString first = *(tube + 2);
+  const QStringList cells = first.split(u',');
+  ASSERT_GE(cells.size(), 2);
+  EXPECT_EQ(cells[1], Rounded(0.01175 * std::log(11.75 / 5.25) / 0.04, 4)) << first.toStdString();
+
+  const CliRun r = run("table", QStringList{"rvalue.rconst"} + rv);
+  ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+  EXPECT_TRUE(r.out.contains("Thickness of Flat Sheet"));
+  EXPECT_TRUE(r.out.contains("Thickness of Insulation Tube"));
 }
 
 TEST_F(CliTable, ExitCodesAndFilesAsTheChartCommand) {

@@ -48,6 +48,7 @@ TEST(Options, HelpAndVersionPrintAndExitZeroWithoutADisplay) {
       {"qora2000-cli", {"chart", "--help"}, "--edition <NAME>"},
       {"qora2000-cli", {"form", "--help"}, "JP (Japanese)"},
       {"qora2000-cli", {"page", "--help"}, "THAI (Thai)"},
+      {"qora2000-cli", {"table", "--help"}, "CN (Simplified Chinese)"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.program) + " " + c.args.join(' ').toStdString());

@@ -38,14 +38,17 @@ std::optional<TableResult> ComputeTable(const std::string& name, const AppState&
 
 int RunTable(const std::vector<std::string>& args) {
   CommandLine c(
-      "table ANALYSIS [--home DIR] [--set SECTION.Key=VALUE]... [--csv FILE] [--pdf FILE] [--png "
-      "FILE]",
+      "table ANALYSIS [--home DIR] [--set SECTION.Key=VALUE]... [--edition NAME] [--csv FILE] "
+      "[--pdf FILE] [--png FILE]",
       {kHomeOption,
        kSetOption,
+       kEditionOption,
        {"csv", "FILE", "write the table as CSV to FILE (default: standard output)"},
        {"pdf", "FILE", "write the printed table pages"},
        {"png", "FILE", "write the preview sheet as the dialog shows it"}},
-      {{"ANALYSIS", "chilled.kconst ... chilled.overall, hot.kconst ... hot.overall"}});
+      {{"ANALYSIS",
+        "chilled.kconst ... chilled.overall, hot.kconst ... hot.overall, rvalue.kconst, "
+        "rvalue.rconst"}});
   if (auto exit = c.parse(args)) return *exit;
   const QStringList names = c.positional();
   if (names.isEmpty()) return UsageError("missing ANALYSIS");
