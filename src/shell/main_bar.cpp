@@ -1,5 +1,7 @@
 #include "shell/main_bar.h"
 
+#include <string_view>
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -64,7 +66,7 @@ MainBar::MainBar(AppState& state, QWidget* parent) : QWidget(parent), state_(sta
   setFixedHeight(kHeight);
   setStyleSheet(QStringLiteral(R"(
 QPushButton { color: white; background: #1f4a7a; border: 1px solid #0b2340; border-radius: 4px;
-              padding: 6px 12px; font-weight: bold; }
+              padding: 6px 8px; font-weight: bold; }
 QPushButton:hover { background: #2d639e; }
 QPushButton:pressed { background: #0f2c4d; }
 QPushButton:disabled { color: #8ea3ba; background: #2a4460; }
@@ -122,9 +124,17 @@ void MainBar::setUnitCaption(const QString& caption) {
 
 void MainBar::applyLanguage() {
   ApplyLanguage(*this, state_.lang, QStringLiteral("QORAForm"));
-  // The return button shows its hint as its caption.
-  auto* ret = findChild<QPushButton*>("RetMainBitBtn");
-  if (!ret->toolTip().isEmpty()) ret->setText(ret->toolTip());
+  // The return button shows its hint as its caption; in the translated editions every
+  // button does, so the bar reads the edition's words (the English captions are shorter
+  // than the English hints and stay).
+  const int edition = state_.settings.langIndex();
+  const bool translated = edition >= 2 && edition <= 5;
+  for (const char* name : {"RetMainBitBtn", "ConfigBitBtn", "kCalcBitBtn", "InsuSizeBitBtn",
+                           "InsCostBitBtn", "CalcBitBtn"}) {
+    auto* b = findChild<QPushButton*>(name);
+    const bool ret = std::string_view(name) == "RetMainBitBtn";
+    if (b && (ret || translated) && !b->toolTip().isEmpty()) b->setText(b->toolTip());
+  }
 }
 
 bool MainBar::startCalculator(const QStringList& searchPaths) {
