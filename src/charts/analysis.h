@@ -23,7 +23,7 @@ struct ComputeResult {
 };
 
 using ComputeFn = ComputeResult (*)(const AppState& state);
-using DescribeFn = ChartSpec (*)(const ChartData& data, const AppState& state);
+using DescribeFn = ChartWording (*)(const ChartData& data, const AppState& state);
 
 struct AnalysisDef {
   AnalysisId id;

@@ -66,14 +66,14 @@ TableBlock SizeBlock(const ChartData& d, const AppState& s) {
   TableBlock b;
   b.shape = TableShape::Rows;
   b.groupHeader = series.quantity + QStringLiteral(" (") + series.unit + u')';
-  b.label = {s.lang.MsgText(5).trimmed(), d.spec.yUnit, 0};
+  b.label = {s.lang.MsgText(5).trimmed(), d.wording.yUnit, 0};
   const int decimals = TableThicknessDecimals(d.unitSystem);
   const bool rangeOk = d.curveFrom >= 1 && d.curveTo <= 10 && d.curveFrom <= d.curveTo;
   for (int c = 1; c <= 10; ++c) {
     const bool shown = rangeOk && c >= d.curveFrom && c <= d.curveTo;
     // Every position keeps its column; only the chosen ones carry a heading and values.
     // In CSV a column of thicknesses is named by its list entry with the entry's unit.
-    TableColumn col{QString(), d.spec.yUnit, decimals};
+    TableColumn col{QString(), d.wording.yUnit, decimals};
     if (shown) {
       col.header = (*series.entries)[c - 1].trimmed();
       col.csvName = col.header + u' ' + series.unit.trimmed();
@@ -83,7 +83,7 @@ TableBlock SizeBlock(const ChartData& d, const AppState& s) {
   for (int j = d.sizeFrom; j >= 1 && j <= d.sizeTo && j <= 40; ++j) {
     std::vector<TableCell> row;
     const QString name =
-        j <= static_cast<int>(d.spec.sizeNames.size()) ? d.spec.sizeNames[j - 1] : QString();
+        j <= static_cast<int>(d.wording.sizeNames.size()) ? d.wording.sizeNames[j - 1] : QString();
     row.push_back(TableCell::label(name.trimmed()));
     for (int c = 1; c <= 10; ++c) {
       row.push_back(b.columns[c - 1].header.isEmpty()
@@ -117,9 +117,9 @@ TableBlock PointBlock(const ChartData& d, const AppState& s, const PointColumns&
              AbscissaDecimals(u, d.curveX[1] - d.curveX[0])};
   const bool money = pc.yUnit == 0;
   b.columns.push_back({lang.MsgText(pc.yMsg).trimmed(),
-                       money ? d.spec.yUnit : lang.UnitLabel(u, pc.yUnit),
+                       money ? d.wording.yUnit : lang.UnitLabel(u, pc.yUnit),
                        money ? kMoneyDecimals : 1});
-  const auto& values = d.spec.plotE ? d.curveE : d.curveY;
+  const auto& values = d.wording.plotE ? d.curveE : d.curveY;
   for (int i = 0; i < 41; ++i) {
     b.rows.push_back({TableCell::number(d.curveX[i]), TableCell::number(values[i])});
   }
@@ -140,7 +140,7 @@ std::vector<TableBlock> OverallBlocks(const ChartData& d, const AppState& s) {
   TableBlock stock = wide;
   stock.label = {lang.MsgText(6).trimmed(), QString(), 0};
   for (int m : {24, 38, 39})
-    stock.columns.push_back({lang.MsgText(m).trimmed(), d.spec.yUnit, kMoneyDecimals});
+    stock.columns.push_back({lang.MsgText(m).trimmed(), d.wording.yUnit, kMoneyDecimals});
   for (int n = 0; n < 15; ++n) {
     stock.rows.push_back(
         {TableCell::label(QString::fromStdString(InsulThicknessNames[n]).simplified()),
@@ -154,10 +154,10 @@ std::vector<TableBlock> OverallBlocks(const ChartData& d, const AppState& s) {
       IsHotAnalysis(d.analysis)
           ? TableColumn{lang.MsgText(25).trimmed(), lang.UnitLabel(u, kQTemperature), 0}
           : TableColumn{lang.QuantityName(kQRelHumidity), lang.UnitLabel(u, kQRelHumidity), 0};
-  marks.columns.push_back({lang.MsgText(6).trimmed(), d.spec.xUnit, TableThicknessDecimals(u)});
+  marks.columns.push_back({lang.MsgText(6).trimmed(), d.wording.xUnit, TableThicknessDecimals(u)});
   for (int r = 0; r < 10; ++r) {
-    if (d.spec.markLabels[r].isEmpty()) continue;
-    marks.rows.push_back({TableCell::label(d.spec.markLabels[r]),
+    if (d.wording.markLabels[r].isEmpty()) continue;
+    marks.rows.push_back({TableCell::label(d.wording.markLabels[r]),
                           Value(d.chartResults[r][0], d.notAchievable[r][0])});
   }
   if (!marks.rows.empty()) blocks.push_back(marks);
@@ -173,7 +173,7 @@ std::vector<TableBlock> RValueBlocks(const ChartData& d, const AppState& s) {
   const bool rAtK = d.analysis == AnalysisId::RValueKConst;
   const int decimals =
       rAtK ? (d.unitSystem == kInchPound ? 2 : 4) : TableThicknessDecimals(d.unitSystem);
-  const QString unit = d.spec.yUnit;
+  const QString unit = d.wording.yUnit;
   const QString inUnit = QStringLiteral(" (") + unit + u')';
   const QString rowName = rAtK ? lang.MsgText(57).trimmed() + u' ' + lang.MsgText(61).trimmed()
                                : lang.MsgText(59).trimmed();
@@ -187,7 +187,7 @@ std::vector<TableBlock> RValueBlocks(const ChartData& d, const AppState& s) {
   flat.labelWidth = 150;
   flat.columnWidth = 130;
   for (int r = d.curveFrom; rowsOk && r <= d.curveTo; ++r) {
-    flat.rows.push_back({TableCell::label(d.spec.curveLabels[r - 1].trimmed()),
+    flat.rows.push_back({TableCell::label(d.wording.curveLabels[r - 1].trimmed()),
                          TableCell::number(d.rowValues[r - 1])});
   }
 
@@ -196,7 +196,7 @@ std::vector<TableBlock> RValueBlocks(const ChartData& d, const AppState& s) {
   tube.groupHeader = rowName;
   tube.label = {lang.MsgText(70).trimmed(), QString(), 0};
   for (int r = d.curveFrom; rowsOk && r <= d.curveTo; ++r) {
-    const QString header = d.spec.curveLabels[r - 1].trimmed();
+    const QString header = d.wording.curveLabels[r - 1].trimmed();
     tube.columns.push_back({header, unit, decimals, header + u' ' + unit});
   }
   // Up to twelve columns beside the tube names within the sheet's 550 units.
@@ -206,7 +206,7 @@ std::vector<TableBlock> RValueBlocks(const ChartData& d, const AppState& s) {
   for (int j = d.sizeFrom; tubesOk && j <= d.sizeTo; ++j) {
     std::vector<TableCell> row;
     const QString name =
-        j <= static_cast<int>(d.spec.sizeNames.size()) ? d.spec.sizeNames[j - 1] : QString();
+        j <= static_cast<int>(d.wording.sizeNames.size()) ? d.wording.sizeNames[j - 1] : QString();
     row.push_back(TableCell::label(name.trimmed()));
     for (int r = d.curveFrom; rowsOk && r <= d.curveTo; ++r) {
       // A tube not made with that wall has no R (0 in the chart): the cell stays empty.
@@ -227,8 +227,8 @@ int TableThicknessDecimals(int unitSystem) {
 
 DataTable AnalysisTable(const ChartData& d, const AppState& s) {
   DataTable t;
-  t.title = d.spec.title;
-  t.lines = d.spec.lines;
+  t.title = d.wording.title;
+  t.lines = d.wording.lines;
   if (IsRValueAnalysis(d.analysis)) {
     t.blocks = RValueBlocks(d, s);
     return t;
@@ -240,7 +240,7 @@ DataTable AnalysisTable(const ChartData& d, const AppState& s) {
     case ChartKind::Overall:
       t.blocks = OverallBlocks(d, s);
       // The economic thickness under the heading lines.
-      t.lines.push_back({t.headingRows() + 1, 0, d.spec.resultText});
+      t.lines.push_back({t.headingRows() + 1, 0, d.wording.resultText});
       break;
     case ChartKind::Curve:
       for (const PointColumns& pc : kPointColumns) {

@@ -63,17 +63,17 @@ void SetTextStyle(Canvas& c, const LanguageTexts& lang, const TextStyle& style) 
 }
 
 void DrawHeading(Canvas& c, const ChartGeometry& g, const LanguageTexts& lang,
-                 const ChartSpec& spec) {
+                 const ChartWording& wording) {
   SetPicBrush(c, kWhite, BrushStyle::Clear);
   SetTextStyle(c, lang, g.title);
-  PicText(c, HAlign::Left, VAlign::Bottom, spec.title, g.xLeft, g.titleY);
+  PicText(c, HAlign::Left, VAlign::Bottom, wording.title, g.xLeft, g.titleY);
   SetTextStyle(c, lang, g.line);
-  for (const HeadingLine& line : spec.lines) {
+  for (const HeadingLine& line : wording.lines) {
     PicText(c, HAlign::Left, VAlign::Bottom, line.text, line.column == 0 ? g.xLeft : g.xRight,
             g.titleY + line.row * g.rowStep);
   }
   SetTextStyle(c, lang, g.footer);
-  PicText(c, HAlign::Centre, VAlign::Bottom, spec.footer, g.footerX, g.footerY);
+  PicText(c, HAlign::Centre, VAlign::Bottom, wording.footer, g.footerX, g.footerY);
 }
 
 double ColumnOffset(const ChartGeometry& g, int j, int from, int to) {

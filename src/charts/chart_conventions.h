@@ -23,9 +23,9 @@ struct ChartPoint {
 
 // --- texts ---
 void SetTextStyle(Canvas& c, const LanguageTexts& lang, const TextStyle& style);
-// Title, condition lines and footer of the chart's spec.
+// Title, condition lines and footer of the chart's wording.
 void DrawHeading(Canvas& c, const ChartGeometry& g, const LanguageTexts& lang,
-                 const ChartSpec& spec);
+                 const ChartWording& wording);
 
 // --- value to offset (from the box: x from its left edge, y up from its bottom edge) ---
 // Pipe-size column of size j (1-based) in the range from..to; a single size (from = to)

@@ -6,7 +6,7 @@
 #include <array>
 #include <string>
 
-#include "charts/chart_spec.h"
+#include "charts/chart_wording.h"
 #include "engine/real.h"
 
 namespace qora {
@@ -73,7 +73,7 @@ struct ChartData {
   AxisRange xAxis, yAxis;
 
   // The texts of the chart, described from the same inputs as the values.
-  ChartSpec spec;
+  ChartWording wording;
 };
 
 // Pixel positions of the plotted points of the last drawn chart, relative to the axes box

@@ -38,9 +38,9 @@ std::optional<ChartPoint> LastPoint(const Points& pts) {
 // the outline.
 void DrawCurveAxes(Canvas& c, const ChartGeometry& g, const LanguageTexts& lang,
                    const ChartData& d) {
-  DrawValueAxisX(c, g, lang, d.xAxis, d.spec.xDecimals);
-  const double top = DrawValueAxisY(c, g, lang, d.yAxis, d.spec.yDecimals, false);
-  DrawUnitTitle(c, g, lang, d.spec.yUnit, top);
+  DrawValueAxisX(c, g, lang, d.xAxis, d.wording.xDecimals);
+  const double top = DrawValueAxisY(c, g, lang, d.yAxis, d.wording.yDecimals, false);
+  DrawUnitTitle(c, g, lang, d.wording.yUnit, top);
   DrawAxesOutline(c, g);
 }
 
@@ -110,7 +110,7 @@ Real StockThickness(int unitSystem, int n) {
 
 PixelTables DrawChart(Canvas& c, const ChartGeometry& g, const LanguageTexts& lang,
                       const ChartData& data) {
-  DrawHeading(c, g, lang, data.spec);
+  DrawHeading(c, g, lang, data.wording);
   switch (KindOf(data.analysis)) {
     case ChartKind::Grid:
       return DrawGridChart(c, g, lang, data);
@@ -131,12 +131,12 @@ PixelTables DrawScreenChart(Canvas& c, const ChartLayout& layout, const AppState
 PixelTables DrawGridChart(Canvas& c, const ChartGeometry& g, const LanguageTexts& lang,
                           const ChartData& d) {
   PixelTables px;
-  const ChartSpec& spec = d.spec;
-  DrawPipeSizeAxis(c, g, lang, d.sizeFrom, d.sizeTo, spec.sizeNames);
-  const double top = DrawValueAxisY(c, g, lang, d.yAxis, spec.yDecimals, true);
-  DrawUnitTitle(c, g, lang, spec.yUnit, top);
+  const ChartWording& wording = d.wording;
+  DrawPipeSizeAxis(c, g, lang, d.sizeFrom, d.sizeTo, wording.sizeNames);
+  const double top = DrawValueAxisY(c, g, lang, d.yAxis, wording.yDecimals, true);
+  DrawUnitTitle(c, g, lang, wording.yUnit, top);
   DrawAxesOutline(c, g);
-  DrawLegendHeading(c, g, lang, spec.legendHeading);
+  DrawLegendHeading(c, g, lang, wording.legendHeading);
 
   std::array<double, 40> columns{};
   for (int j = d.sizeFrom; j <= d.sizeTo && j >= 1 && j <= 40; ++j) {
@@ -161,14 +161,14 @@ PixelTables DrawGridChart(Canvas& c, const ChartGeometry& g, const LanguageTexts
     const auto last = LastPoint(points);
     if (!last) {
       // No size of the range reaches this curve's limit: its legend place says so.
-      if (!spec.curveLabels[r - 1].isEmpty()) {
-        DrawLegendEntry(c, g, lang, spec.direction, r, std::nullopt,
-                        spec.curveLabels[r - 1] + " N/A");
+      if (!wording.curveLabels[r - 1].isEmpty()) {
+        DrawLegendEntry(c, g, lang, wording.direction, r, std::nullopt,
+                        wording.curveLabels[r - 1] + " N/A");
       }
       continue;
     }
     DrawCurve(c, g, points);
-    DrawLegendEntry(c, g, lang, spec.direction, r, last, spec.curveLabels[r - 1]);
+    DrawLegendEntry(c, g, lang, wording.direction, r, last, wording.curveLabels[r - 1]);
     DrawMarkers(c, g, points, PaletteColor(r));
   }
   return px;
@@ -178,9 +178,9 @@ PixelTables DrawCurveChart(Canvas& c, const ChartGeometry& g, const LanguageText
                            const ChartData& d) {
   PixelTables px;
   DrawCurveAxes(c, g, lang, d);
-  DrawReferenceLines(c, g, lang, d.spec.references, d.yAxis);
+  DrawReferenceLines(c, g, lang, d.wording.references, d.yAxis);
 
-  const auto& values = d.spec.plotE ? d.curveE : d.curveY;
+  const auto& values = d.wording.plotE ? d.curveE : d.curveY;
   Points points;
   for (int i = 0; i < 41; ++i) {
     if (!Finite(d.curveX[i]) || !Finite(values[i])) {
@@ -201,14 +201,14 @@ PixelTables DrawCurveChart(Canvas& c, const ChartGeometry& g, const LanguageText
 PixelTables DrawOverallChart(Canvas& c, const ChartGeometry& g, const LanguageTexts& lang,
                              const ChartData& d) {
   PixelTables px;
-  const ChartSpec& spec = d.spec;
+  const ChartWording& wording = d.wording;
   DrawCurveAxes(c, g, lang, d);
 
   // The marks' lines go under the curves, their labels over them.
   std::vector<std::pair<int, double>> marks;
   for (int r = 1; r <= 10; ++r) {
     const Real t = d.chartResults[r - 1][0];
-    if (spec.markLabels[r - 1].isEmpty() || d.notAchievable[r - 1][0] || !(t > d.xAxis.lo) ||
+    if (wording.markLabels[r - 1].isEmpty() || d.notAchievable[r - 1][0] || !(t > d.xAxis.lo) ||
         !(t < d.xAxis.hi)) {
       continue;
     }
@@ -268,16 +268,16 @@ PixelTables DrawOverallChart(Canvas& c, const ChartGeometry& g, const LanguageTe
   SetTextStyle(c, lang, g.resultText);
   SetPicBrush(c, kWhite, BrushStyle::Clear);
   LabelBands placed;
-  const double resultHeight = c.textHeight(spec.resultText);
+  const double resultHeight = c.textHeight(wording.resultText);
   if (g.resultInside) {
     placed.push_back({g.resultY, g.resultY + resultHeight});
-    PicText(c, HAlign::Left, VAlign::Top, spec.resultText, g.resultX, g.resultY);
+    PicText(c, HAlign::Left, VAlign::Top, wording.resultText, g.resultX, g.resultY);
   } else {
-    PicText(c, HAlign::Left, VAlign::Bottom, spec.resultText, g.resultX, g.resultY);
+    PicText(c, HAlign::Left, VAlign::Bottom, wording.resultText, g.resultX, g.resultY);
   }
-  SeriesLabel(c, g, lang, placed, total, spec.totalLabel, kBlack);
-  SeriesLabel(c, g, lang, placed, insulation, spec.insulationLabel, kRed);
-  for (const auto& [r, x] : marks) DrawThicknessMarkLabel(c, g, lang, x, r, spec.markLabels[r - 1]);
+  SeriesLabel(c, g, lang, placed, total, wording.totalLabel, kBlack);
+  SeriesLabel(c, g, lang, placed, insulation, wording.insulationLabel, kRed);
+  for (const auto& [r, x] : marks) DrawThicknessMarkLabel(c, g, lang, x, r, wording.markLabels[r - 1]);
   return px;
 }
 

@@ -1,7 +1,7 @@
 // The one renderer of the line-screen charts: the heading and the three chart shapes
 // (thickness over a range of pipe sizes with one curve per list position, one curve of 41
 // points, the overall-cost chart with its stocked-thickness series and thickness marks),
-// drawn from a chart's values and its spec through a geometry. The screen draws with its
+// drawn from a chart's values and its wording through a geometry. The screen draws with its
 // pixel geometry, the printed page with its millimetre geometry; what the chart shows is
 // decided once, here and in the conventions.
 #pragma once

@@ -7,7 +7,7 @@
 #include <QString>
 #include <vector>
 
-#include "charts/chart_spec.h"
+#include "charts/chart_wording.h"
 #include "engine/real.h"
 
 namespace qora {

@@ -201,10 +201,10 @@ void DrawTableSheet(Canvas& c, const TableGeometry& g, const LanguageTexts& lang
   heading.rowStep = g.rowStep;
   heading.title = g.title;
   heading.line = heading.footer = g.line;
-  ChartSpec spec;
-  spec.title = table.title;
-  spec.lines = table.lines;
-  DrawHeading(c, heading, lang, spec);
+  ChartWording wording;
+  wording.title = table.title;
+  wording.lines = table.lines;
+  DrawHeading(c, heading, lang, wording);
   double y = HeadingBottom(table, g);
   for (const BlockSlice& s : sheet) {
     if (s.block < 0 || s.block >= static_cast<int>(table.blocks.size())) continue;

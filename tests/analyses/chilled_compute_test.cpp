@@ -271,7 +271,7 @@ TEST(ChilledHeadings, LineAndTimeChartsNameTheirLengthAndHours) {
   s.settings.setInteger(kSecChilled, "TtimeHr", 30);
   const auto lines = [](const ComputeResult& r) {
     QStringList texts;
-    for (const HeadingLine& l : r.data.spec.lines) texts << l.text;
+    for (const HeadingLine& l : r.data.wording.lines) texts << l.text;
     return texts.join('|');
   };
   const ComputeResult line = Compute("chilled.tline", s);

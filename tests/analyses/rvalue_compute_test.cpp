@@ -132,9 +132,9 @@ TEST(RValueK, MeanTemperatureGivesTheShownNumber) {
   EXPECT_REAL_NEAR(r.data.k, 0.038L, 1e-15L);
   EXPECT_REAL_NEAR(r.data.chartResults[0][0], 0.020L * std::log(2.0L) / 0.038L, 1e-15L);
   // The heading names the mean temperature, then the k.
-  ASSERT_EQ(r.data.spec.lines.size(), 2u);
-  EXPECT_TRUE(r.data.spec.lines[0].text.contains("24")) << r.data.spec.lines[0].text.toStdString();
-  EXPECT_TRUE(r.data.spec.lines[1].text.contains("0.0380"));
+  ASSERT_EQ(r.data.wording.lines.size(), 2u);
+  EXPECT_TRUE(r.data.wording.lines[0].text.contains("24")) << r.data.wording.lines[0].text.toStdString();
+  EXPECT_TRUE(r.data.wording.lines[1].text.contains("0.0380"));
 
   Set(s, "Rvalue.Tmean", "");
   EXPECT_EQ(ComputeChart(Def("rvalue.kconst"), s).refusal, "tmean-empty");
@@ -146,9 +146,9 @@ TEST(RValueK, MeanTemperatureGivesTheShownNumber) {
 TEST(RValueK, TypedChoiceHeadingShowsOnlyTheConductivity) {
   const ComputeResult r = ComputeChart(Def("rvalue.rconst"), RState(2));
   ASSERT_TRUE(r.drawn);
-  ASSERT_EQ(r.data.spec.lines.size(), 1u);
-  EXPECT_TRUE(r.data.spec.lines[0].text.contains("0.0400"));
-  EXPECT_FALSE(r.data.spec.lines[0].text.contains("75.0"));  // the unused mean temperature
+  ASSERT_EQ(r.data.wording.lines.size(), 1u);
+  EXPECT_TRUE(r.data.wording.lines[0].text.contains("0.0400"));
+  EXPECT_FALSE(r.data.wording.lines[0].text.contains("75.0"));  // the unused mean temperature
 }
 
 TEST(RValueRanges, OrderAndSelectionRefusals) {

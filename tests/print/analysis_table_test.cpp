@@ -42,7 +42,7 @@ TEST_F(AnalysisTableTest, PipeSizeTablesKeepEveryListPositionInItsColumn) {
   EXPECT_TRUE(b.columns[0].header.isEmpty());
   ASSERT_EQ(b.rows.size(), 3u);  // sizes 3..5
   const auto& size4 = b.rows[1];
-  EXPECT_EQ(size4[0].text, c.spec.sizeNames[3]);
+  EXPECT_EQ(size4[0].text, c.wording.sizeNames[3]);
   EXPECT_EQ(size4[1].kind, TableCell::Kind::Empty);
   EXPECT_EQ(size4[2].kind, TableCell::Kind::Number);
   EXPECT_EQ(size4[3].kind, TableCell::Kind::NotAvailable);
@@ -74,11 +74,11 @@ TEST_F(AnalysisTableTest, OnePipeTablesListEveryPointWithTheChartsQuantities) {
     const TableBlock& b = t.blocks[0];
     EXPECT_EQ(b.shape, TableShape::Cols);
     ASSERT_EQ(b.rows.size(), 41u);
-    const auto& plotted = c.spec.plotE ? c.curveE : c.curveY;
+    const auto& plotted = c.wording.plotE ? c.curveE : c.curveY;
     EXPECT_EQ(b.rows[40][0].value, c.curveX[40]);
     EXPECT_EQ(b.rows[40][1].value, plotted[40]);
-    EXPECT_EQ(t.title, c.spec.title);
-    EXPECT_EQ(t.lines.size(), c.spec.lines.size() + (id == AnalysisId::ChilledTsurf ? 1 : 0));
+    EXPECT_EQ(t.title, c.wording.title);
+    EXPECT_EQ(t.lines.size(), c.wording.lines.size() + (id == AnalysisId::ChilledTsurf ? 1 : 0));
   }
 }
 
@@ -138,7 +138,7 @@ TEST_F(AnalysisTableTest, ValuesThatAreNotNumbersShowNotAvailable) {
 TEST_F(AnalysisTableTest, CsvNamesColumnsWithUnitsAndQuotesWhatItMust) {
   for (auto& type : state.params.pipeSize) type[1][0][0] = "1\", \"A\"";  // a quote and a comma
   ChartData c = test::SampleChart(AnalysisId::ChilledKConst, state);
-  c.spec = FindAnalysis(AnalysisId::ChilledKConst)->describe(c, state);
+  c.wording = FindAnalysis(AnalysisId::ChilledKConst)->describe(c, state);
   c.curveFrom = 2, c.curveTo = 3;
   c.sizeFrom = 1, c.sizeTo = 2;
   c.notAchievable[2][1] = true;

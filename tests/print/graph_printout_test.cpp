@@ -125,7 +125,7 @@ TEST_F(GraphPrintout, ThicknessAxisDecimalsFollowTheUnitSystem) {
     state.settings.setUnitSystem(unit);
     ChartData c = test::SampleChart(AnalysisId::ChilledKConst, state);
     c.unitSystem = unit;
-    c.spec = FindAnalysis(c.analysis)->describe(c, state);
+    c.wording = FindAnalysis(c.analysis)->describe(c, state);
     const auto prims = print(&c);
     EXPECT_NE(FindText(prims, unit == 1 ? "0.00" : "0.0"), nullptr) << unit;
     EXPECT_EQ(FindText(prims, unit == 1 ? "0.0" : "0.00"), nullptr) << unit;
@@ -225,7 +225,7 @@ TEST_F(GraphPrintout, CloseReferenceLabelsDoNotCoverEachOther) {
   // labels below their lines (5.8 mm tall) would overlap; one moves to the other side.
   ChartData c = test::SampleChart(AnalysisId::ChilledTsurf, state);
   c.chartDewPoint = 10.5L;
-  c.spec = FindAnalysis(c.analysis)->describe(c, state);
+  c.wording = FindAnalysis(c.analysis)->describe(c, state);
   const auto prims = print(&c);
   const Prim* dew = FindText(prims, "Dew point 10.5°C", "0x0000FF on");
   const Prim* line = FindText(prims, "Line 10.0°C", "0x0000FF on");

@@ -215,7 +215,7 @@ ChartData SampleChart(AnalysisId id, const AppState& state) {
     const Real top = StrToValue(state.settings.text(section, "Top").toStdString());
     c.yAxis = kind >= 2 && kind <= 4 ? TemperatureAxis(tdb, top) : ValueAxis(c.curveE.data(), 41);
   }
-  c.spec = FindAnalysis(id)->describe(c, state);
+  c.wording = FindAnalysis(id)->describe(c, state);
   return c;
 }
 

@@ -86,7 +86,7 @@ TEST_F(TablePreview, HotScreensButtonShowsTheHotTable) {
   ASSERT_NE(screen->lastChart(), nullptr);
   clickTable(screen, "HotTableBitBtn");
   ASSERT_TRUE(preview().isVisible());
-  EXPECT_EQ(preview().shownTable().title, screen->lastChart()->spec.title);
+  EXPECT_EQ(preview().shownTable().title, screen->lastChart()->wording.title);
   ASSERT_EQ(preview().shownTable().blocks.size(), 1u);
   EXPECT_EQ(preview().shownTable().blocks[0].rows.size(), 41u);
 }

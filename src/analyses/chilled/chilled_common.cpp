@@ -58,17 +58,17 @@ QString HeadingTexts::pipeAt(KeyName key) const {
   return pipeLine(position(key) + 1);
 }
 
-ChartSpec HeadingTexts::pipeSpec(int titleMsg, const QString& footer, KeyName sizeKey,
+ChartWording HeadingTexts::pipeSpec(int titleMsg, const QString& footer, KeyName sizeKey,
                                  KeyName kKey) const {
-  ChartSpec spec;
-  spec.title = msg(titleMsg);
-  spec.footer = footer;
-  spec.lines = {{1, 0, pipeAt(sizeKey)},
+  ChartWording wording;
+  wording.title = msg(titleMsg);
+  wording.footer = footer;
+  wording.lines = {{1, 0, pipeAt(sizeKey)},
                 {2, 0, tdbLine()},
                 {2, 1, topLine()},
                 {3, 1, kLine(kAt(kKey))},
                 {4, 1, haLine()}};
-  return spec;
+  return wording;
 }
 
 }  // namespace qora::chilled

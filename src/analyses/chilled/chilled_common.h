@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "charts/analysis_texts.h"
-#include "charts/chart_spec.h"
+#include "charts/chart_wording.h"
 #include "charts/panel_desc.h"
 #include "engine/calc_context.h"
 #include "engine/pipe_heat.h"
@@ -51,7 +51,7 @@ struct HeadingTexts : AnalysisTexts {
   QString pipeAt(KeyName key) const;
   // Title and footer of a chart of one pipe over thickness, length or time, and its
   // pipe, room, line, k and ha lines.
-  ChartSpec pipeSpec(int titleMsg, const QString& footer, KeyName sizeKey, KeyName kKey) const;
+  ChartWording pipeSpec(int titleMsg, const QString& footer, KeyName sizeKey, KeyName kKey) const;
 };
 
 }  // namespace chilled

@@ -142,44 +142,44 @@ ComputeResult ComputeOverall(const AppState& state) {
 
 // --- description ---
 
-ChartSpec EnergySpec(const HeadingTexts& t, int title, const char* prefix, const QString& yUnit) {
+ChartWording EnergySpec(const HeadingTexts& t, int title, const char* prefix, const QString& yUnit) {
   const std::string p(prefix);
-  ChartSpec spec = t.pipeSpec(title, t.axisFooter(6, kQThickness), KeyName::runtime(p + "_PpSz"),
+  ChartWording wording = t.pipeSpec(title, t.axisFooter(6, kQThickness), KeyName::runtime(p + "_PpSz"),
                               KeyName::runtime(p + "_k"));
-  spec.lines.push_back({3, 0, t.thicknessLine(KeyName::runtime(p + "_Thc"))});
-  spec.plotE = true;
-  spec.xDecimals = t.unit == kInchPound ? 1 : 0;
-  spec.xUnit = t.unitLabel(kQThickness);
-  spec.yDecimals = 1;
-  spec.yUnit = yUnit;
-  return spec;
+  wording.lines.push_back({3, 0, t.thicknessLine(KeyName::runtime(p + "_Thc"))});
+  wording.plotE = true;
+  wording.xDecimals = t.unit == kInchPound ? 1 : 0;
+  wording.xUnit = t.unitLabel(kQThickness);
+  wording.yDecimals = 1;
+  wording.yUnit = yUnit;
+  return wording;
 }
 
-ChartSpec DescribeEnergy(const ChartData& d, const AppState& s) {
+ChartWording DescribeEnergy(const ChartData& d, const AppState& s) {
   const HeadingTexts t{s, d.unitSystem};
   // The chiller's electrical power to remove the heat gain (heat gain × kW per TR × 0.284),
   // named on its axis as in its title.
   return EnergySpec(t, 19, "EInsTh", t.msg(22) + ", " + t.unitLabel(kQHeatPerLength));
 }
 
-ChartSpec DescribeEnergyCost(const ChartData& d, const AppState& s) {
+ChartWording DescribeEnergyCost(const ChartData& d, const AppState& s) {
   const HeadingTexts t{s, d.unitSystem};
   return EnergySpec(t, 20, "ECsInsTh", t.costUnit());
 }
 
-ChartSpec DescribeOverall(const ChartData& d, const AppState& s) {
+ChartWording DescribeOverall(const ChartData& d, const AppState& s) {
   const HeadingTexts t{s, d.unitSystem};
-  ChartSpec spec = EnergySpec(t, 34, "OvallCst", t.costUnit());
+  ChartWording wording = EnergySpec(t, 34, "OvallCst", t.costUnit());
   // The largest thickness is the end of the x axis; its heading place holds the hours.
-  spec.lines.back().text = t.hoursLine();
-  spec.lines.push_back({1, 1, t.priceLine()});
+  wording.lines.back().text = t.hoursLine();
+  wording.lines.push_back({1, 1, t.priceLine()});
   for (int i = 0; i < 10; ++i) {
-    if (!s.params.rh[i].isEmpty()) spec.markLabels[i] = s.params.rh[i] + t.unitLabel(kQRelHumidity);
+    if (!s.params.rh[i].isEmpty()) wording.markLabels[i] = s.params.rh[i] + t.unitLabel(kQRelHumidity);
   }
-  spec.insulationLabel = "  " + t.msg(38);
-  spec.totalLabel = "  " + t.msg(39);
-  spec.resultText = t.msg(40) + " " + QString::fromStdString(d.economicThicknessName);
-  return spec;
+  wording.insulationLabel = "  " + t.msg(38);
+  wording.totalLabel = "  " + t.msg(39);
+  wording.resultText = t.msg(40) + " " + QString::fromStdString(d.economicThicknessName);
+  return wording;
 }
 
 const PanelDesc kEnergyPanel{

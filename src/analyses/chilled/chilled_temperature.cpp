@@ -148,46 +148,46 @@ std::vector<ReferenceLine> TdbTopLines(const HeadingTexts& t) {
           {top, t.temperatureLabel(3, top), LabelSide::Below}};
 }
 
-ChartSpec TemperatureSpec(const HeadingTexts& t, ChartSpec spec, int xDecimals, int xUnit) {
-  spec.xDecimals = xDecimals;
-  spec.xUnit = t.unitLabel(xUnit);
-  spec.yDecimals = 1;
-  spec.yUnit = t.unitLabel(kQTemperature);
-  spec.references = TdbTopLines(t);
-  return spec;
+ChartWording TemperatureSpec(const HeadingTexts& t, ChartWording wording, int xDecimals, int xUnit) {
+  wording.xDecimals = xDecimals;
+  wording.xUnit = t.unitLabel(xUnit);
+  wording.yDecimals = 1;
+  wording.yUnit = t.unitLabel(kQTemperature);
+  wording.references = TdbTopLines(t);
+  return wording;
 }
 
-ChartSpec DescribeTsurf(const ChartData& d, const AppState& s) {
+ChartWording DescribeTsurf(const ChartData& d, const AppState& s) {
   const HeadingTexts t{s, d.unitSystem};
-  ChartSpec spec = t.pipeSpec(7, t.axisFooter(6, kQThickness), "Tsurface_PpSz", "Tsurface_k");
-  spec.lines.push_back({3, 0, t.rhLine(t.rhAt("Tsurface_RH"))});
-  spec = TemperatureSpec(t, spec, d.unitSystem == kInchPound ? 1 : 0, kQThickness);
-  spec.references.insert(
-      spec.references.begin() + 1,
+  ChartWording wording = t.pipeSpec(7, t.axisFooter(6, kQThickness), "Tsurface_PpSz", "Tsurface_k");
+  wording.lines.push_back({3, 0, t.rhLine(t.rhAt("Tsurface_RH"))});
+  wording = TemperatureSpec(t, wording, d.unitSystem == kInchPound ? 1 : 0, kQThickness);
+  wording.references.insert(
+      wording.references.begin() + 1,
       {d.chartDewPoint, t.temperatureLabel(15, d.chartDewPoint), LabelSide::Below});
-  return spec;
+  return wording;
 }
 
-ChartSpec DescribeTline(const ChartData& d, const AppState& s) {
+ChartWording DescribeTline(const ChartData& d, const AppState& s) {
   const HeadingTexts t{s, d.unitSystem};
-  ChartSpec spec = t.pipeSpec(11, t.axisFooter(14, kQLength), "Tlen_PpSz", "Tlen_k");
-  spec.lines.push_back({1, 1, t.msg(12) + t.setting("Tlen_Flow") + t.unitLabel(kQFlow)});
+  ChartWording wording = t.pipeSpec(11, t.axisFooter(14, kQLength), "Tlen_PpSz", "Tlen_k");
+  wording.lines.push_back({1, 1, t.msg(12) + t.setting("Tlen_Flow") + t.unitLabel(kQFlow)});
   // The left column has room for three rows under the unit title: the length shares the
   // thickness' row.
-  spec.lines.push_back({3, 0,
+  wording.lines.push_back({3, 0,
                         t.thicknessLine("Tlen_Thc") + "  " + t.msg(14) + t.setting("Tlen_Length") +
                             t.unitLabel(kQLength)});
-  return TemperatureSpec(t, spec, 0, kQLength);
+  return TemperatureSpec(t, wording, 0, kQLength);
 }
 
-ChartSpec DescribeTtime(const ChartData& d, const AppState& s) {
+ChartWording DescribeTtime(const ChartData& d, const AppState& s) {
   const HeadingTexts t{s, d.unitSystem};
-  ChartSpec spec = t.pipeSpec(16, t.axisFooter(18, kQTime), "Ttime_PpSz", "Ttime_k");
-  spec.lines.push_back({3, 0,
+  ChartWording wording = t.pipeSpec(16, t.axisFooter(18, kQTime), "Ttime_PpSz", "Ttime_k");
+  wording.lines.push_back({3, 0,
                         t.thicknessLine("Ttime_Thc") + "  " + t.msg(18) +
                             QString::number(std::min(t.position("TtimeHr"), kMaxHours)) +
                             t.unitLabel(kQTime)});
-  return TemperatureSpec(t, spec, 1, kQTime);
+  return TemperatureSpec(t, wording, 1, kQTime);
 }
 
 const PanelDesc kTsurfPanel{

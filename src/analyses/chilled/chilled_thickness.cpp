@@ -118,39 +118,39 @@ ComputeResult ComputeRHConst(const AppState& state) {
 
 // Thickness over pipe sizes: title, the conditions both charts print, the size axis and
 // the thickness axis.
-ChartSpec GridSpec(const HeadingTexts& t) {
-  ChartSpec spec;
-  spec.title = t.msg(1);
-  spec.footer = t.sizeFooter();
+ChartWording GridSpec(const HeadingTexts& t) {
+  ChartWording wording;
+  wording.title = t.msg(1);
+  wording.footer = t.sizeFooter();
   // Three rows: on a printed page the plot of these charts starts under the third.
-  spec.lines = {{1, 0, t.tdbLine()}, {1, 1, t.topLine()}, {3, 1, t.haLine()}};
-  spec.direction = LegendDirection::Upward;
-  spec.sizeNames = t.sizeNames();
-  spec.yDecimals = t.unit == kInchPound ? 2 : 1;
-  spec.yUnit = t.unitLabel(kQThickness);
-  return spec;
+  wording.lines = {{1, 0, t.tdbLine()}, {1, 1, t.topLine()}, {3, 1, t.haLine()}};
+  wording.direction = LegendDirection::Upward;
+  wording.sizeNames = t.sizeNames();
+  wording.yDecimals = t.unit == kInchPound ? 2 : 1;
+  wording.yUnit = t.unitLabel(kQThickness);
+  return wording;
 }
 
-ChartSpec DescribeKConst(const ChartData& d, const AppState& state) {
+ChartWording DescribeKConst(const ChartData& d, const AppState& state) {
   const HeadingTexts t{state, d.unitSystem};
-  ChartSpec spec = GridSpec(t);
-  spec.lines.push_back({2, 1, t.kLine(t.kAt("k_Const_k"))});
-  spec.legendHeading = state.lang.caption("ParamDlg.RHSheet");
+  ChartWording wording = GridSpec(t);
+  wording.lines.push_back({2, 1, t.kLine(t.kAt("k_Const_k"))});
+  wording.legendHeading = state.lang.caption("ParamDlg.RHSheet");
   for (int c = 1; c <= 10; ++c)
-    spec.curveLabels[c - 1] = state.params.rh[c - 1] + t.unitLabel(kQRelHumidity);
-  return spec;
+    wording.curveLabels[c - 1] = state.params.rh[c - 1] + t.unitLabel(kQRelHumidity);
+  return wording;
 }
 
-ChartSpec DescribeRHConst(const ChartData& d, const AppState& state) {
+ChartWording DescribeRHConst(const ChartData& d, const AppState& state) {
   const HeadingTexts t{state, d.unitSystem};
-  ChartSpec spec = GridSpec(t);
-  spec.lines.push_back({2, 0, t.rhLine(t.rhAt("RH_Const_RH"))});
-  spec.lines.push_back(
+  ChartWording wording = GridSpec(t);
+  wording.lines.push_back({2, 0, t.rhLine(t.rhAt("RH_Const_RH"))});
+  wording.lines.push_back(
       {2, 1, state.lang.QuantityName(kQConductivity) + " " + t.unitLabel(kQConductivity)});
-  spec.legendHeading = state.lang.caption("ParamDlg.kSheet");
+  wording.legendHeading = state.lang.caption("ParamDlg.kSheet");
   for (int c = 1; c <= 10; ++c)
-    spec.curveLabels[c - 1] = state.params.kChilled[d.unitSystem - 1][c - 1];
-  return spec;
+    wording.curveLabels[c - 1] = state.params.kChilled[d.unitSystem - 1][c - 1];
+  return wording;
 }
 
 const PanelDesc kKConstPanel{

@@ -22,34 +22,34 @@ Real Number(const QString& text) {
 
 // Thickness over pipe sizes: the conditions both charts print, the size axis, the
 // thickness axis, legend places downward.
-ChartSpec GridSpec(const HotTexts& t) {
-  ChartSpec spec;
-  spec.title = t.msg(26);
-  spec.footer = t.sizeFooter();
+ChartWording GridSpec(const HotTexts& t) {
+  ChartWording wording;
+  wording.title = t.msg(26);
+  wording.footer = t.sizeFooter();
   // Three rows: on a printed page the plot of these charts starts under the third.
-  spec.lines = {{1, 0, t.tdbLine()}, {1, 1, t.topLine()}, {3, 1, t.haLine()}};
-  spec.direction = LegendDirection::Downward;
-  spec.sizeNames = t.sizeNames();
-  spec.yDecimals = t.unit == kInchPound ? 2 : 1;
-  spec.yUnit = t.unitLabel(kQThickness);
-  return spec;
+  wording.lines = {{1, 0, t.tdbLine()}, {1, 1, t.topLine()}, {3, 1, t.haLine()}};
+  wording.direction = LegendDirection::Downward;
+  wording.sizeNames = t.sizeNames();
+  wording.yDecimals = t.unit == kInchPound ? 2 : 1;
+  wording.yUnit = t.unitLabel(kQThickness);
+  return wording;
 }
 
 // A chart of one pipe size: size and room temperature on the left, the line's conditions
 // on the right (thickness, line temperature, k, ha). The left column keeps two rows here:
 // a third would run into the unit title above the plot.
-ChartSpec PipeSpec(const HotTexts& t, int title, const QString& footer, const char* prefix) {
+ChartWording PipeSpec(const HotTexts& t, int title, const QString& footer, const char* prefix) {
   const std::string p(prefix);
-  ChartSpec spec;
-  spec.title = t.msg(title);
-  spec.footer = footer;
-  spec.lines = {{1, 0, t.pipeLine(KeyName::runtime(p + "_PpSz"))},
+  ChartWording wording;
+  wording.title = t.msg(title);
+  wording.footer = footer;
+  wording.lines = {{1, 0, t.pipeLine(KeyName::runtime(p + "_PpSz"))},
                 {2, 0, t.tdbLine()},
                 {1, 1, t.thicknessLine(KeyName::runtime(p + "_Thc"))},
                 {2, 1, t.topLine()},
                 {3, 1, t.kLine(t.listAt(t.kList(), KeyName::runtime(p + "_k")))},
                 {4, 1, t.haLine()}};
-  return spec;
+  return wording;
 }
 constexpr size_t kThicknessLine = 2;  // index of the thickness line in PipeSpec
 
@@ -59,109 +59,109 @@ int ThicknessDecimals(int unit) {
 
 // Room temperature below its line, line temperature above (the mirror of the chilled
 // charts, whose line lies below the room).
-ChartSpec TemperatureSpec(const HotTexts& t, ChartSpec spec, int xDecimals, int xUnit) {
+ChartWording TemperatureSpec(const HotTexts& t, ChartWording wording, int xDecimals, int xUnit) {
   const Real tdb = Number(t.setting("Tdb"));
   const Real top = Number(t.setting("Top"));
-  spec.xDecimals = xDecimals;
-  spec.xUnit = t.unitLabel(xUnit);
-  spec.yDecimals = 1;
-  spec.yUnit = t.unitLabel(kQTemperature);
-  spec.references = {{tdb, t.temperatureLabel(2, tdb), LabelSide::Below},
+  wording.xDecimals = xDecimals;
+  wording.xUnit = t.unitLabel(xUnit);
+  wording.yDecimals = 1;
+  wording.yUnit = t.unitLabel(kQTemperature);
+  wording.references = {{tdb, t.temperatureLabel(2, tdb), LabelSide::Below},
                      {top, t.temperatureLabel(3, top), LabelSide::Above}};
-  return spec;
+  return wording;
 }
 
-ChartSpec LossSpec(const HotTexts& t, int title, const char* prefix, const QString& yUnit) {
-  ChartSpec spec = PipeSpec(t, title, t.axisFooter(6, kQThickness), prefix);
-  spec.plotE = true;
-  spec.xDecimals = ThicknessDecimals(t.unit);
-  spec.xUnit = t.unitLabel(kQThickness);
-  spec.yDecimals = 1;
-  spec.yUnit = yUnit;
-  return spec;
+ChartWording LossSpec(const HotTexts& t, int title, const char* prefix, const QString& yUnit) {
+  ChartWording wording = PipeSpec(t, title, t.axisFooter(6, kQThickness), prefix);
+  wording.plotE = true;
+  wording.xDecimals = ThicknessDecimals(t.unit);
+  wording.xUnit = t.unitLabel(kQThickness);
+  wording.yDecimals = 1;
+  wording.yUnit = yUnit;
+  return wording;
 }
 
 }  // namespace
 
-ChartSpec DescribeKConst(const ChartData& d, const AppState& s) {
+ChartWording DescribeKConst(const ChartData& d, const AppState& s) {
   const HotTexts t{s, d.unitSystem};
-  ChartSpec spec = GridSpec(t);
-  spec.lines.push_back({2, 1, t.kLine(t.listAt(t.kList(), "k_Const_k"))});
-  spec.legendHeading = s.lang.caption("ParamDlg.TsufSheet");
+  ChartWording wording = GridSpec(t);
+  wording.lines.push_back({2, 1, t.kLine(t.listAt(t.kList(), "k_Const_k"))});
+  wording.legendHeading = s.lang.caption("ParamDlg.TsufSheet");
   for (int r = 0; r < 10; ++r) {
     const QString& ts = t.tsurfList()[r];
-    if (!ts.isEmpty()) spec.curveLabels[r] = ts + t.unitLabel(kQTemperature);
+    if (!ts.isEmpty()) wording.curveLabels[r] = ts + t.unitLabel(kQTemperature);
   }
-  return spec;
+  return wording;
 }
 
-ChartSpec DescribeTConst(const ChartData& d, const AppState& s) {
+ChartWording DescribeTConst(const ChartData& d, const AppState& s) {
   const HotTexts t{s, d.unitSystem};
-  ChartSpec spec = GridSpec(t);
-  spec.lines.push_back(
+  ChartWording wording = GridSpec(t);
+  wording.lines.push_back(
       {2, 0, t.msg(27) + t.listAt(t.tsurfList(), "T_Const_Tsuf") + t.unitLabel(kQTemperature)});
-  spec.lines.push_back(
+  wording.lines.push_back(
       {2, 1, s.lang.QuantityName(kQConductivity) + " " + t.unitLabel(kQConductivity)});
-  spec.legendHeading = s.lang.caption("ParamDlg.kSheet");
+  wording.legendHeading = s.lang.caption("ParamDlg.kSheet");
   for (int r = 0; r < 10; ++r) {
     const QString& k = t.kList()[r];
-    if (!k.isEmpty()) spec.curveLabels[r] = k + " " + t.unitLabel(kQConductivity);
+    if (!k.isEmpty()) wording.curveLabels[r] = k + " " + t.unitLabel(kQConductivity);
   }
-  return spec;
+  return wording;
 }
 
-ChartSpec DescribeTsurf(const ChartData& d, const AppState& s) {
+ChartWording DescribeTsurf(const ChartData& d, const AppState& s) {
   const HotTexts t{s, d.unitSystem};
-  ChartSpec spec = TemperatureSpec(t, PipeSpec(t, 27, t.axisFooter(6, kQThickness), "Tsurface"),
+  ChartWording wording = TemperatureSpec(t, PipeSpec(t, 27, t.axisFooter(6, kQThickness), "Tsurface"),
                                    ThicknessDecimals(d.unitSystem), kQThickness);
   const Real limit = Number(t.listAt(t.tsurfList(), "Tsurface_Tsuf"));
   // A limit outside the vertical range is not drawn (the shared rule for every line).
-  spec.references.push_back({limit, t.temperatureLabel(27, limit), LabelSide::Above});
-  return spec;
+  wording.references.push_back({limit, t.temperatureLabel(27, limit), LabelSide::Above});
+  return wording;
 }
 
-ChartSpec DescribeTline(const ChartData& d, const AppState& s) {
+ChartWording DescribeTline(const ChartData& d, const AppState& s) {
   const HotTexts t{s, d.unitSystem};
-  ChartSpec spec = PipeSpec(t, 28, t.axisFooter(14, kQLength), "Tlen");
-  spec.lines[kThicknessLine].text +=
+  ChartWording wording = PipeSpec(t, 28, t.axisFooter(14, kQLength), "Tlen");
+  wording.lines[kThicknessLine].text +=
       "  " + t.flowLine() + "  " + t.msg(14) + t.setting("Tlen_Length") + t.unitLabel(kQLength);
-  return TemperatureSpec(t, spec, 0, kQLength);
+  return TemperatureSpec(t, wording, 0, kQLength);
 }
 
-ChartSpec DescribeTtime(const ChartData& d, const AppState& s) {
+ChartWording DescribeTtime(const ChartData& d, const AppState& s) {
   const HotTexts t{s, d.unitSystem};
-  ChartSpec spec = PipeSpec(t, 29, t.axisFooter(18, kQTime), "Ttime");
-  spec.lines[kThicknessLine].text += "  " + t.msg(18) +
+  ChartWording wording = PipeSpec(t, 29, t.axisFooter(18, kQTime), "Ttime");
+  wording.lines[kThicknessLine].text += "  " + t.msg(18) +
                                      QString::number(std::min(t.position("TtimeHr"), kMaxHours)) +
                                      t.unitLabel(kQTime);
-  return TemperatureSpec(t, spec, 1, kQTime);
+  return TemperatureSpec(t, wording, 1, kQTime);
 }
 
-ChartSpec DescribeHeatLoss(const ChartData& d, const AppState& s) {
+ChartWording DescribeHeatLoss(const ChartData& d, const AppState& s) {
   const HotTexts t{s, d.unitSystem};
   return LossSpec(t, 30, "Elos", t.unitLabel(kQHeatPerLength));
 }
 
-ChartSpec DescribeHeatLossCost(const ChartData& d, const AppState& s) {
+ChartWording DescribeHeatLossCost(const ChartData& d, const AppState& s) {
   const HotTexts t{s, d.unitSystem};
   return LossSpec(t, 31, "ElosCst", t.costUnit());
 }
 
-ChartSpec DescribeOverall(const ChartData& d, const AppState& s) {
+ChartWording DescribeOverall(const ChartData& d, const AppState& s) {
   const HotTexts t{s, d.unitSystem};
-  ChartSpec spec = LossSpec(t, 42, "OvallCst", t.costUnit());
+  ChartWording wording = LossSpec(t, 42, "OvallCst", t.costUnit());
   // The largest thickness is the end of the x axis; its heading place holds the energy
   // price, and the operating time has a row of its own on the left.
-  spec.lines[kThicknessLine].text = t.priceLine();
-  spec.lines.push_back({3, 0, t.hoursLine()});
+  wording.lines[kThicknessLine].text = t.priceLine();
+  wording.lines.push_back({3, 0, t.hoursLine()});
   for (int r = 0; r < 10; ++r) {
     const QString& ts = t.tsurfList()[r];
-    if (!ts.isEmpty()) spec.markLabels[r] = ts + t.unitLabel(kQTemperature);
+    if (!ts.isEmpty()) wording.markLabels[r] = ts + t.unitLabel(kQTemperature);
   }
-  spec.insulationLabel = "  " + t.msg(38);
-  spec.totalLabel = "  " + t.msg(39);
-  spec.resultText = t.msg(40) + " " + QString::fromStdString(d.economicThicknessName);
-  return spec;
+  wording.insulationLabel = "  " + t.msg(38);
+  wording.totalLabel = "  " + t.msg(39);
+  wording.resultText = t.msg(40) + " " + QString::fromStdString(d.economicThicknessName);
+  return wording;
 }
 
 const PanelDesc& Panel(int selector) {

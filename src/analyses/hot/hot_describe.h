@@ -9,14 +9,14 @@
 
 namespace qora::hot {
 
-ChartSpec DescribeKConst(const ChartData& d, const AppState& s);
-ChartSpec DescribeTConst(const ChartData& d, const AppState& s);
-ChartSpec DescribeTsurf(const ChartData& d, const AppState& s);
-ChartSpec DescribeTline(const ChartData& d, const AppState& s);
-ChartSpec DescribeTtime(const ChartData& d, const AppState& s);
-ChartSpec DescribeHeatLoss(const ChartData& d, const AppState& s);
-ChartSpec DescribeHeatLossCost(const ChartData& d, const AppState& s);
-ChartSpec DescribeOverall(const ChartData& d, const AppState& s);
+ChartWording DescribeKConst(const ChartData& d, const AppState& s);
+ChartWording DescribeTConst(const ChartData& d, const AppState& s);
+ChartWording DescribeTsurf(const ChartData& d, const AppState& s);
+ChartWording DescribeTline(const ChartData& d, const AppState& s);
+ChartWording DescribeTtime(const ChartData& d, const AppState& s);
+ChartWording DescribeHeatLoss(const ChartData& d, const AppState& s);
+ChartWording DescribeHeatLossCost(const ChartData& d, const AppState& s);
+ChartWording DescribeOverall(const ChartData& d, const AppState& s);
 
 // The input panels, in selector order.
 const PanelDesc& Panel(int selector);

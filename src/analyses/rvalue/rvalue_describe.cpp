@@ -9,50 +9,50 @@ namespace qora::rvalue {
 
 namespace {
 
-ChartSpec CommonSpec(const ChartData& d, const AppState& s, int title) {
+ChartWording CommonSpec(const ChartData& d, const AppState& s, int title) {
   const LanguageTexts& lang = s.lang;
   const int u = d.unitSystem;
   const RValueTables t(s, u);
-  ChartSpec spec;
-  spec.title = lang.MsgText(title);
+  ChartWording wording;
+  wording.title = lang.MsgText(title);
   int row = 1;
   if (s.settings.rValueByMeanTemperature()) {
-    spec.lines.push_back({row++, 0,
+    wording.lines.push_back({row++, 0,
                           lang.MsgText(64).trimmed() + " " +
                               s.settings.text(kSecRValue, "Tmean").trimmed() +
                               lang.UnitLabel(u, kQTemperature)});
   }
-  spec.lines.push_back({row, 0,
+  wording.lines.push_back({row, 0,
                         lang.QuantityName(kQConductivity) + " " +
                             QString::fromStdString(ValueToStr(0, 4, d.k)) + " " +
                             lang.UnitLabel(u, kQConductivity)});
-  spec.footer = lang.MsgText(65);
-  spec.direction = LegendDirection::Upward;
-  spec.sizeNames.resize(40);
-  for (int c = 1; c <= 40; ++c) spec.sizeNames[size_t(c - 1)] = t.tubeLabel(c);
-  return spec;
+  wording.footer = lang.MsgText(65);
+  wording.direction = LegendDirection::Upward;
+  wording.sizeNames.resize(40);
+  for (int c = 1; c <= 40; ++c) wording.sizeNames[size_t(c - 1)] = t.tubeLabel(c);
+  return wording;
 }
 
 }  // namespace
 
-ChartSpec DescribeRAtK(const ChartData& d, const AppState& s) {
-  ChartSpec spec = CommonSpec(d, s, 63);
+ChartWording DescribeRAtK(const ChartData& d, const AppState& s) {
+  ChartWording wording = CommonSpec(d, s, 63);
   const RValueTables t(s, d.unitSystem);
-  spec.yDecimals = d.unitSystem == kInchPound ? 1 : 2;
-  spec.yUnit = s.lang.UnitLabel(d.unitSystem, kQResistance);
-  spec.legendHeading = s.lang.MsgText(57) + " " + s.lang.MsgText(61);
-  for (int r = 1; r <= 12; ++r) spec.curveLabels[size_t(r - 1)] = t.sheetLabel(r);
-  return spec;
+  wording.yDecimals = d.unitSystem == kInchPound ? 1 : 2;
+  wording.yUnit = s.lang.UnitLabel(d.unitSystem, kQResistance);
+  wording.legendHeading = s.lang.MsgText(57) + " " + s.lang.MsgText(61);
+  for (int r = 1; r <= 12; ++r) wording.curveLabels[size_t(r - 1)] = t.sheetLabel(r);
+  return wording;
 }
 
-ChartSpec DescribeThicknessAtR(const ChartData& d, const AppState& s) {
-  ChartSpec spec = CommonSpec(d, s, 66);
+ChartWording DescribeThicknessAtR(const ChartData& d, const AppState& s) {
+  ChartWording wording = CommonSpec(d, s, 66);
   const RValueTables t(s, d.unitSystem);
-  spec.yDecimals = d.unitSystem == kInchPound ? 2 : 1;
-  spec.yUnit = s.lang.UnitLabel(d.unitSystem, kQThickness);
-  spec.legendHeading = s.lang.MsgText(59);
-  for (int r = 1; r <= 10; ++r) spec.curveLabels[size_t(r - 1)] = t.rValueLabel(r);
-  return spec;
+  wording.yDecimals = d.unitSystem == kInchPound ? 2 : 1;
+  wording.yUnit = s.lang.UnitLabel(d.unitSystem, kQThickness);
+  wording.legendHeading = s.lang.MsgText(59);
+  for (int r = 1; r <= 10; ++r) wording.curveLabels[size_t(r - 1)] = t.rValueLabel(r);
+  return wording;
 }
 
 }  // namespace qora::rvalue

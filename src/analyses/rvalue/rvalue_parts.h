@@ -39,8 +39,8 @@ class RValueTables {
 
 ComputeResult ComputeRAtK(const AppState& state);
 ComputeResult ComputeThicknessAtR(const AppState& state);
-ChartSpec DescribeRAtK(const ChartData& data, const AppState& state);
-ChartSpec DescribeThicknessAtR(const ChartData& data, const AppState& state);
+ChartWording DescribeRAtK(const ChartData& data, const AppState& state);
+ChartWording DescribeThicknessAtR(const ChartData& data, const AppState& state);
 
 }  // namespace rvalue
 }  // namespace qora

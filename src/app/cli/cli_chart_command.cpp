@@ -60,7 +60,7 @@ std::string ChartJson(const std::string& name, int unitSystem, const ComputeResu
   }
   if (kind != ChartKind::Grid) {
     o << ",\"curveX\":" << JsonArray(d.curveX);
-    if (kind == ChartKind::Overall || d.spec.plotE) {
+    if (kind == ChartKind::Overall || d.wording.plotE) {
       o << ",\"curveE\":" << JsonArray(d.curveE);
     } else {
       o << ",\"curveY\":" << JsonArray(d.curveY);

@@ -34,7 +34,7 @@ struct ReferenceLine {
 // downward from its top.
 enum class LegendDirection { Upward, Downward };
 
-struct ChartSpec {
+struct ChartWording {
   QString title;
   std::vector<HeadingLine> lines;
   QString footer;  // the horizontal axis' caption
