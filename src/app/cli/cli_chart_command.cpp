@@ -134,12 +134,10 @@ int RunChart(const std::vector<std::string>& args) {
   std::unique_ptr<QGuiApplication> app;
   if (!png.isEmpty() || !pdf.isEmpty()) app = MakeGuiApplication();
   if (!png.isEmpty() && !WritePng(png, screenWidth, screenHeight, result.data, state)) {
-    std::cerr << "qora2000-cli: cannot write '" << png.toStdString() << "'\n";
-    return kExitWriteFailed;
+    return CannotWrite(png);
   }
   if (!pdf.isEmpty() && !WriteChartPdf(result.data, state, pdf)) {
-    std::cerr << "qora2000-cli: cannot write '" << pdf.toStdString() << "'\n";
-    return kExitWriteFailed;
+    return CannotWrite(pdf);
   }
   return kExitOk;
 }

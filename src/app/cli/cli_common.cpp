@@ -8,6 +8,7 @@
 #include <QSaveFile>
 #include <charconv>
 #include <filesystem>
+#include <iostream>
 
 #include "model/language.h"
 
@@ -147,6 +148,11 @@ std::string JsonString(const std::string& s) {
     }
   }
   return out + "\"";
+}
+
+int CannotWrite(const QString& path) {
+  std::cerr << "qora2000-cli: cannot write '" << path.toStdString() << "'\n";
+  return kExitWriteFailed;
 }
 
 }  // namespace qora::cli

@@ -61,4 +61,7 @@ std::string JsonArray(const Array& values) {
 // A picture or page that cannot be written: distinct from a usage error and a refusal.
 constexpr int kExitWriteFailed = 1;
 
+// Says on stderr that `path` cannot be written and gives the exit status for it.
+int CannotWrite(const QString& path);
+
 }  // namespace qora::cli

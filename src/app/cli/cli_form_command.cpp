@@ -75,8 +75,7 @@ int RunForm(const std::vector<std::string>& args) {
   if (!pdf.isEmpty()) {
     const std::unique_ptr<QGuiApplication> app = MakeGuiApplication();
     if (!WriteFormPdf(*def, result, state, pdf)) {
-      std::cerr << "qora2000-cli: cannot write '" << pdf.toStdString() << "'\n";
-      return kExitWriteFailed;
+      return CannotWrite(pdf);
     }
   }
   return result.computed ? kExitOk : kExitRefused;

@@ -79,13 +79,11 @@ int RunPage(const std::vector<std::string>& args) {
     const QImage page =
         RenderDocumentImage(state, doc->kind, tab, screenWidth, PageWidthForScreen(screenWidth));
     if (!SavePng(page, png)) {
-      std::cerr << "qora2000-cli: cannot write '" << png.toStdString() << "'\n";
-      return kExitWriteFailed;
+      return CannotWrite(png);
     }
   }
   if (!pdf.isEmpty() && !WriteCataloguePdf(state, tab, pdf)) {
-    std::cerr << "qora2000-cli: cannot write '" << pdf.toStdString() << "'\n";
-    return kExitWriteFailed;
+    return CannotWrite(pdf);
   }
   return kExitOk;
 }

@@ -67,8 +67,7 @@ int RunTable(const std::vector<std::string>& args) {
   const QString csvFile = c.value("csv"), pdf = c.value("pdf"), png = c.value("png");
   if (!csvFile.isEmpty()) {
     if (!WriteFileAtomically(csvFile, csv)) {
-      std::cerr << "qora2000-cli: cannot write '" << csvFile.toStdString() << "'\n";
-      return kExitWriteFailed;
+      return CannotWrite(csvFile);
     }
   } else if (pdf.isEmpty() && png.isEmpty()) {
     std::cout.write(csv.constData(), csv.size());
@@ -77,12 +76,10 @@ int RunTable(const std::vector<std::string>& args) {
   std::unique_ptr<QGuiApplication> app;
   if (!pdf.isEmpty() || !png.isEmpty()) app = MakeGuiApplication();
   if (!pdf.isEmpty() && !WriteTablePdf(result->table, state, pdf)) {
-    std::cerr << "qora2000-cli: cannot write '" << pdf.toStdString() << "'\n";
-    return kExitWriteFailed;
+    return CannotWrite(pdf);
   }
   if (!png.isEmpty() && !SavePng(RenderTablePreview(result->table, state), png)) {
-    std::cerr << "qora2000-cli: cannot write '" << png.toStdString() << "'\n";
-    return kExitWriteFailed;
+    return CannotWrite(png);
   }
   return kExitOk;
 }
